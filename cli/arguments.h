@@ -1,0 +1,27 @@
+// Command-line options of zak-cli: "--name value" pairs and bare "--flag"s after the command.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace zak::cli {
+
+struct Arguments {
+  std::map<std::string, std::string> values;
+  std::set<std::string> flags;
+};
+
+// Reads the options after the command word. `withValue` and `flags` name the accepted options;
+// anything else, or a value option without its value, gives an error message.
+std::optional<Arguments> ParseArguments(const std::vector<std::string>& words,
+                                        const std::set<std::string>& withValue,
+                                        const std::set<std::string>& flags, std::string& error);
+
+// The option's whole-number value within [low, high]; `error` says what is wrong otherwise.
+std::optional<int> NumberOption(const Arguments& args, const std::string& name, int low, int high,
+                                std::string& error);
+
+}  // namespace zak::cli

@@ -1,0 +1,11 @@
+// The commands of zak-cli. Each returns the process's exit status.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zak::cli {
+
+int TableCommand(const std::vector<std::string>& words);
+
+}  // namespace zak::cli

@@ -1,0 +1,29 @@
+// zak-cli: the program's headless front end.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Aufruf:\n"
+    "  zak-cli table --season ORDNER --league N [--day D] [--tsv]\n"
+    "      Tabelle der Liga N (0..7) nach dem Spieltag D (1..38; ohne --day der aktuelle)\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> words(argv + (argc > 1 ? 2 : argc), argv + argc);
+  const std::string command = argc > 1 ? argv[1] : "";
+  if (command == "table") return zak::cli::TableCommand(words);
+  if (command == "--help" || command == "-h" || command == "help") {
+    std::cout << kUsage;
+    return 0;
+  }
+  std::cerr << (command.empty() ? "zak-cli: kein Befehl angegeben\n"
+                                : "zak-cli: unbekannter Befehl: " + command + "\n")
+            << kUsage;
+  return 2;
+}

@@ -1,0 +1,20 @@
+// The clock, read only by the executables: everything below them takes dates as arguments.
+#pragma once
+
+#include <chrono>
+#include <ctime>
+
+#include "match_data.h"
+
+namespace zak {
+
+inline Date LocalToday() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return Date{std::chrono::year(local.tm_year + 1900),
+              std::chrono::month(static_cast<unsigned>(local.tm_mon + 1)),
+              std::chrono::day(static_cast<unsigned>(local.tm_mday))};
+}
+
+}  // namespace zak

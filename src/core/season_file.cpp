@@ -1,0 +1,92 @@
+#include "season_file.h"
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "text_util.h"
+
+namespace zak {
+namespace {
+
+// Checks one line's fields; an empty message means the line is good.
+std::string CheckLine(const std::vector<std::string>& fields,
+                      const std::array<int, kDaySlots>& used, int& day) {
+  if (fields.size() != 6) {
+    return "6 Spalten erwartet, " + std::to_string(fields.size()) + " gefunden";
+  }
+  const auto number = ParseInt16(fields[0]);
+  if (!number || *number < 1 || *number > kDaySlots) {
+    return "Spieltag \"" + fields[0] + "\" liegt nicht zwischen 1 und 38";
+  }
+  day = *number - 1;
+  if (used[day] >= kMatchSlots) {
+    return "mehr als 10 Spiele am " + fields[0] + ". Spieltag";
+  }
+  for (int column = 4; column <= 5; ++column) {
+    if (!fields[column].empty() && !ParseGoals(fields[column])) {
+      return "Tore \"" + fields[column] + "\" sind keine Zahl von 0 bis 32767";
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+SeasonReadResult ReadSeasonText(std::string_view text, std::string_view fileName, MatchData& data,
+                                int league) {
+  SeasonReadResult result;
+  if (league < 0 || league >= kLeagueCount) {
+    result.errors.push_back(std::string(fileName) + ": keine Liga mit dem Index " +
+                            std::to_string(league));
+    return result;
+  }
+  data.ClearLeague(league);
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  std::array<int, kDaySlots> used{};
+  int lineNumber = 0;
+  for (const std::string& rawLine : Split(text, "\n")) {
+    ++lineNumber;
+    std::string_view line = rawLine;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (Trim(line).empty() || (lineNumber == 1 && line.substr(0, 4) == "day\t")) continue;
+    const std::vector<std::string> fields = Split(line, "\t");
+    int day = 0;
+    const std::string problem = CheckLine(fields, used, day);
+    if (!problem.empty()) {
+      result.errors.push_back(std::string(fileName) + ":" + std::to_string(lineNumber) + ": " +
+                              problem);
+      continue;
+    }
+    MatchRecord& record = data(used[day]++, league, day);
+    record.KickOff = fields[1];
+    record.Home = fields[2];
+    record.Away = fields[3];
+    record.HomeGoals = fields[4].empty() ? -1 : *ParseGoals(fields[4]);
+    record.AwayGoals = fields[5].empty() ? -1 : *ParseGoals(fields[5]);
+    record.Played = !fields[4].empty() && !fields[5].empty();
+    ++result.matches;
+  }
+  return result;
+}
+
+SeasonReadResult ReadSeasonFile(const std::string& path, MatchData& data, int league) {
+  std::error_code ec;
+  std::ifstream file;
+  if (std::filesystem::is_regular_file(path, ec)) file.open(path, std::ios::binary);
+  std::ostringstream content;
+  if (file.is_open()) content << file.rdbuf();
+  if (!file.is_open() || file.bad()) {
+    SeasonReadResult result;
+    result.errors.push_back(path + ": Datei kann nicht gelesen werden");
+    return result;
+  }
+  return ReadSeasonText(content.str(), path, data, league);
+}
+
+std::string SeasonFilePath(std::string_view folder, int league) {
+  return std::string(folder) + "/league-" + std::to_string(league) + ".tsv";
+}
+
+}  // namespace zak

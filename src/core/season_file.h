@@ -1,0 +1,30 @@
+// Reader of the season files: one league's fixtures and results as tab-separated UTF-8 text,
+// a header line, then "day, kick-off, home, away, home goals, away goals" per match.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "match_data.h"
+
+namespace zak {
+
+struct SeasonReadResult {
+  int matches = 0;                  // records filled
+  std::vector<std::string> errors;  // "file:line: what is wrong", one per rejected line
+  bool ok() const { return errors.empty(); }
+};
+
+// Clears the league and fills it from the text: slots in file order within each day, the
+// kick-off text as given, Played only with both goals. A rejected line touches no record.
+SeasonReadResult ReadSeasonText(std::string_view text, std::string_view fileName, MatchData& data,
+                                int league);
+
+// The same from a file; a file that cannot be read is one error and leaves the data alone.
+SeasonReadResult ReadSeasonFile(const std::string& path, MatchData& data, int league);
+
+// The season file of a league inside a season folder: "<folder>/league-<index>.tsv".
+std::string SeasonFilePath(std::string_view folder, int league);
+
+}  // namespace zak

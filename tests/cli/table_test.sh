@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# zak-cli table as a user calls it: final tables of the real season, and its refusals.
+set -u
+cli=$1
+season=$2
+failures=0
+check() {  # description, command status, expected status
+  if [ "$2" -ne "$3" ]; then echo "FAIL: $1 (status $2, expected $3)"; failures=$((failures + 1)); fi
+}
+expect_line() {  # description, output, line
+  if ! grep -qxF "$3" <<<"$2"; then echo "FAIL: $1: no line '$3'"; failures=$((failures + 1)); fi
+}
+
+out=$("$cli" table --season "$season" --league 0 --day 34 --tsv); check "league 0" $? 0
+expect_line "Bayern" "$out" "$(printf '1\tBayern München\t34\t25\t4\t5\t80\t18\t62\t79')"
+[ "$(wc -l <<<"$out")" -eq 18 ] || { echo "FAIL: 18 rows expected"; failures=$((failures + 1)); }
+[ "$(awk -F'\t' '{print NF}' <<<"$out" | sort -u)" = 10 ] || { echo "FAIL: 10 columns"; failures=$((failures + 1)); }
+
+out=$("$cli" table --season "$season" --league 1 --day 34 --tsv); check "league 1" $? 0
+expect_line "Ingolstadt" "$out" "$(printf '1\tFC Ingolstadt 04\t34\t17\t13\t4\t53\t32\t21\t64')"
+aalen=$(grep -F 'VfR Aalen' <<<"$out" | awk -F'\t' '{print $4*3+$5-$10}')
+[ "$aalen" = 2 ] || { echo "FAIL: Aalen's deduction ($aalen)"; failures=$((failures + 1)); }
+sandhausen=$(grep -F 'SV Sandhausen' <<<"$out" | awk -F'\t' '{print $4*3+$5-$10}')
+[ "$sandhausen" = 3 ] || { echo "FAIL: Sandhausen's deduction"; failures=$((failures + 1)); }
+
+out=$("$cli" table --season "$season" --league 2 --day 38); check "league 2 text" $? 0
+expect_line "title" "$(head -1 <<<"$out")" "3. Fußball Liga - 38. Spieltag"
+grep -q 'SpVgg Unterhaching' <<<"$out" || { echo "FAIL: Unterhaching row"; failures=$((failures + 1)); }
+
+# A league without a season file: all zero, the corrections applied.
+out=$("$cli" table --season "$season" --league 5 --day 3 --tsv); check "league 5" $? 0
+expect_line "Essen" "$out" "$(printf '18\tRot-Weiss Essen\t0\t0\t-1\t1\t-1\t1\t-2\t-1')"
+
+# The default day is the current one: after the season, the last.
+[ "$("$cli" table --season "$season" --league 0 | head -1)" = "1. Fußball Bundesliga - 34. Spieltag" ] \
+  || { echo "FAIL: default day"; failures=$((failures + 1)); }
+
+for args in "--league 8" "--league x" "--league 0 --day 39" "--league 0 --day 0" "--day 3" \
+            "--league 0 --bogus" "--league"; do
+  # shellcheck disable=SC2086
+  "$cli" table --season "$season" $args >/dev/null 2>&1; check "bad args: $args" $? 2
+done
+err=$("$cli" table --season /nonexistent --league 0 2>&1 >/dev/null); check "missing folder" $? 1
+[ -n "$err" ] || { echo "FAIL: no message for a missing folder"; failures=$((failures + 1)); }
+bad=$(mktemp -d)
+printf 'day\tkickoff\thome\taway\thome_goals\taway_goals\n1\t22.08.14 20:30\tA\tB\t2\n' >"$bad/league-0.tsv"
+err=$("$cli" table --season "$bad" --league 0 2>&1 >/dev/null); check "bad file" $? 1
+grep -q "league-0.tsv:2:" <<<"$err" || { echo "FAIL: line number missing: $err"; failures=$((failures + 1)); }
+rm -rf "$bad"
+"$cli" bogus >/dev/null 2>&1; check "unknown command" $? 2
+
+echo "$((failures == 0 ? 1 : 0)) passed, $failures failed"
+[ "$failures" -eq 0 ]

@@ -1,0 +1,110 @@
+#include "core/season_file.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+namespace zak {
+namespace {
+
+const std::string kHeader = "day\tkickoff\thome\taway\thome_goals\taway_goals\n";
+
+TEST(SeasonFile, TheRealSeasonIsCompleteAndBalanced) {
+  for (int league = 0; league <= 2; ++league) {
+    auto data = std::make_unique<MatchData>();
+    const SeasonReadResult read =
+        ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, league), *data, league);
+    ASSERT_TRUE(read.ok()) << read.errors.front();
+    EXPECT_EQ(read.matches, GetDayCount(league) * GetMatchCount(league));
+    TeamTable table{};
+    FillTeamCatalogue(table, league);
+    std::map<std::string, int> games;
+    int goalsHome = 0;
+    int goalsAway = 0;
+    for (int d = 0; d < kDaySlots; ++d) {
+      for (int m = 0; m < kMatchSlots; ++m) {
+        const MatchRecord& r = (*data)(m, league, d);
+        const bool inside = d <= GetLastDayIndex(league) && m <= GetLastMatchIndex(league);
+        EXPECT_EQ(r.Played, inside) << league << " " << d << " " << m;
+        if (!inside) continue;
+        EXPECT_EQ(r.KickOff.size(), 14u);
+        ++games[r.Home];
+        ++games[r.Away];
+        goalsHome += r.HomeGoals;
+        goalsAway += r.AwayGoals;
+      }
+    }
+    EXPECT_EQ(games.size(), static_cast<std::size_t>(GetTeamCount(league)));
+    for (int slot = 0; slot < GetTeamCount(league); ++slot) {
+      EXPECT_EQ(games[table[league][slot].Name], GetDayCount(league)) << table[league][slot].Name;
+    }
+    EXPECT_GT(goalsHome + goalsAway, 0);
+  }
+}
+
+TEST(SeasonFile, KeepsFileOrderKickOffTextAndPartialResults) {
+  auto data = std::make_unique<MatchData>();
+  (*data)(5, 3, 20).Home = "alt";
+  const SeasonReadResult read = ReadSeasonText(kHeader +
+                                                   "2\t01.08.14 15:30\tA\tB\t1\t0\r\n"
+                                                   "1\t31.07.14 20:30\tC\tD\t2\t\n"
+                                                   "2\t\tE\tF\t\t\n"
+                                                   "\n",
+                                               "t.tsv", *data, 3);
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ(read.matches, 3);
+  const MatchRecord& first = (*data)(0, 3, 1);
+  EXPECT_EQ(first.Home, "A");
+  EXPECT_EQ(first.KickOff, "01.08.14 15:30");
+  EXPECT_TRUE(first.Played);
+  const MatchRecord& partial = (*data)(0, 3, 0);
+  EXPECT_EQ(partial.HomeGoals, 2);
+  EXPECT_EQ(partial.AwayGoals, -1);
+  EXPECT_FALSE(partial.Played);
+  EXPECT_EQ((*data)(1, 3, 1).Home, "E");
+  EXPECT_EQ((*data)(1, 3, 1).KickOff, "");
+  EXPECT_EQ((*data)(5, 3, 20), MatchRecord{});  // the league was cleared first
+}
+
+TEST(SeasonFile, RejectsBadLinesWithFileAndLineAndKeepsTheRest) {
+  auto data = std::make_unique<MatchData>();
+  std::string text = kHeader;
+  text += "1\t01.08.14 15:30\tA\tB\t1\n";                                  // line 2: five columns
+  text += "0\t01.08.14 15:30\tA\tB\t1\t1\n";                               // line 3: day 0
+  text += "39\t01.08.14 15:30\tA\tB\t1\t1\n";                              // line 4: day 39
+  text += "x\t01.08.14 15:30\tA\tB\t1\t1\n";                               // line 5: no number
+  text += "1\t01.08.14 15:30\tA\tB\tzwei\t1\n";                            // line 6
+  text += "1\t01.08.14 15:30\tA\tB\t1\t32768\n";                           // line 7: beyond 16 bits
+  text += "1\t01.08.14 15:30\tA\tB\t-1\t1\n";                              // line 8: negative
+  for (int i = 0; i < 11; ++i) text += "5\t01.08.14 15:30\tH\tG\t0\t0\n";  // line 19: eleventh
+  text += "1\t01.08.14 15:30\tGut\tAuch gut\t32767\t0";                    // line 20, no final LF
+  const SeasonReadResult read = ReadSeasonText(text, "liga.tsv", *data, 0);
+  ASSERT_EQ(read.errors.size(), 8u);
+  EXPECT_EQ(read.errors[0].rfind("liga.tsv:2: ", 0), 0u) << read.errors[0];
+  EXPECT_EQ(read.errors[1].rfind("liga.tsv:3: ", 0), 0u);
+  EXPECT_EQ(read.errors[2].rfind("liga.tsv:4: ", 0), 0u);
+  EXPECT_EQ(read.errors[3].rfind("liga.tsv:5: ", 0), 0u);
+  EXPECT_EQ(read.errors[4].rfind("liga.tsv:6: ", 0), 0u);
+  EXPECT_EQ(read.errors[5].rfind("liga.tsv:7: ", 0), 0u);
+  EXPECT_EQ(read.errors[6].rfind("liga.tsv:8: ", 0), 0u);
+  EXPECT_EQ(read.errors[7].rfind("liga.tsv:19: ", 0), 0u) << read.errors[7];
+  EXPECT_EQ(read.matches, 11);
+  EXPECT_EQ((*data)(0, 0, 0).Home, "Gut");
+  EXPECT_EQ((*data)(0, 0, 0).HomeGoals, 32767);
+  EXPECT_EQ((*data)(9, 0, 4).Home, "H");
+  EXPECT_EQ((*data)(1, 0, 0), MatchRecord{});
+}
+
+TEST(SeasonFile, AMissingFileIsOneErrorAndTouchesNothing) {
+  auto data = std::make_unique<MatchData>();
+  (*data)(0, 0, 0).Home = "bleibt";
+  const SeasonReadResult read = ReadSeasonFile("/nonexistent/league-0.tsv", *data, 0);
+  ASSERT_EQ(read.errors.size(), 1u);
+  EXPECT_EQ((*data)(0, 0, 0).Home, "bleibt");
+  EXPECT_FALSE(ReadSeasonFile(ZAK_SEASON_DIR, *data, 0).ok());  // a folder is no file
+  EXPECT_FALSE(ReadSeasonText("", "x", *data, 8).ok());
+}
+
+}  // namespace
+}  // namespace zak

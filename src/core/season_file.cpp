@@ -24,6 +24,12 @@ std::string CheckLine(const std::vector<std::string>& fields,
   if (used[day] >= kMatchSlots) {
     return "mehr als 10 Spiele am " + fields[0] + ". Spieltag";
   }
+  // The data service separates items by ";" and fields by "|".
+  for (int column = 1; column <= 3; ++column) {
+    if (fields[column].find_first_of(";|") != std::string::npos) {
+      return "\"" + fields[column] + "\" enthält \";\" oder \"|\"";
+    }
+  }
   for (int column = 4; column <= 5; ++column) {
     if (!fields[column].empty() && !ParseGoals(fields[column])) {
       return "Tore \"" + fields[column] + "\" sind keine Zahl von 0 bis 32767";

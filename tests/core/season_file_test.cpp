@@ -70,17 +70,18 @@ TEST(SeasonFile, KeepsFileOrderKickOffTextAndPartialResults) {
 TEST(SeasonFile, RejectsBadLinesWithFileAndLineAndKeepsTheRest) {
   auto data = std::make_unique<MatchData>();
   std::string text = kHeader;
-  text += "1\t01.08.14 15:30\tA\tB\t1\n";                                  // line 2: five columns
-  text += "0\t01.08.14 15:30\tA\tB\t1\t1\n";                               // line 3: day 0
-  text += "39\t01.08.14 15:30\tA\tB\t1\t1\n";                              // line 4: day 39
-  text += "x\t01.08.14 15:30\tA\tB\t1\t1\n";                               // line 5: no number
-  text += "1\t01.08.14 15:30\tA\tB\tzwei\t1\n";                            // line 6
-  text += "1\t01.08.14 15:30\tA\tB\t1\t32768\n";                           // line 7: beyond 16 bits
-  text += "1\t01.08.14 15:30\tA\tB\t-1\t1\n";                              // line 8: negative
-  for (int i = 0; i < 11; ++i) text += "5\t01.08.14 15:30\tH\tG\t0\t0\n";  // line 19: eleventh
-  text += "1\t01.08.14 15:30\tGut\tAuch gut\t32767\t0";                    // line 20, no final LF
+  text += "1\t01.08.14 15:30\tA\tB\t1\n";         // line 2: five columns
+  text += "0\t01.08.14 15:30\tA\tB\t1\t1\n";      // line 3: day 0
+  text += "39\t01.08.14 15:30\tA\tB\t1\t1\n";     // line 4: day 39
+  text += "x\t01.08.14 15:30\tA\tB\t1\t1\n";      // line 5: no number
+  text += "1\t01.08.14 15:30\tA\tB\tzwei\t1\n";   // line 6
+  text += "1\t01.08.14 15:30\tA\tB\t1\t32768\n";  // line 7: beyond 16 bits
+  text += "1\t01.08.14 15:30\tA\tB\t-1\t1\n";     // line 8: negative
+  text += "1\t01.08.14 15:30\tA;B\tC\t1\t1\n";    // line 9: a protocol separator
+  for (int i = 0; i < 11; ++i) text += "5\t01.08.14 15:30\tH\tG\t0\t0\n";  // line 20: eleventh
+  text += "1\t01.08.14 15:30\tGut\tAuch gut\t32767\t0";                    // line 21, no final LF
   const SeasonReadResult read = ReadSeasonText(text, "liga.tsv", *data, 0);
-  ASSERT_EQ(read.errors.size(), 8u);
+  ASSERT_EQ(read.errors.size(), 9u);
   EXPECT_EQ(read.errors[0].rfind("liga.tsv:2: ", 0), 0u) << read.errors[0];
   EXPECT_EQ(read.errors[1].rfind("liga.tsv:3: ", 0), 0u);
   EXPECT_EQ(read.errors[2].rfind("liga.tsv:4: ", 0), 0u);
@@ -88,7 +89,8 @@ TEST(SeasonFile, RejectsBadLinesWithFileAndLineAndKeepsTheRest) {
   EXPECT_EQ(read.errors[4].rfind("liga.tsv:6: ", 0), 0u);
   EXPECT_EQ(read.errors[5].rfind("liga.tsv:7: ", 0), 0u);
   EXPECT_EQ(read.errors[6].rfind("liga.tsv:8: ", 0), 0u);
-  EXPECT_EQ(read.errors[7].rfind("liga.tsv:19: ", 0), 0u) << read.errors[7];
+  EXPECT_EQ(read.errors[7].rfind("liga.tsv:9: ", 0), 0u);
+  EXPECT_EQ(read.errors[8].rfind("liga.tsv:20: ", 0), 0u) << read.errors[8];
   EXPECT_EQ(read.matches, 11);
   EXPECT_EQ((*data)(0, 0, 0).Home, "Gut");
   EXPECT_EQ((*data)(0, 0, 0).HomeGoals, 32767);

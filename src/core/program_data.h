@@ -19,7 +19,7 @@ struct Options {
   bool AutoUpdate = true;
   bool ProxyEnabled = false;
   std::string ProxyServer;
-  std::int16_t ProxyPort = 0;
+  std::uint16_t ProxyPort = 0;  // a TCP port: 0..65535
   std::string ProxyUser;
   std::string ProxyPassword;
   std::int32_t ServerTimeoutMs = 30000;

@@ -1,0 +1,33 @@
+// The stored text form of one league's match data, as the settings store and the data file keep
+// it: 380 records (day 0 slot 0, day 0 slot 1, ..., day 37 slot 9) separated by "|", each with
+// six fields separated by ";": Played ("Wahr"/"Falsch"), kick-off, away goals, home goals, away,
+// home. Goals without a result are written as "-1".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "match_data.h"
+
+namespace zak {
+
+// "Wahr" for true, "Falsch" for false: the booleans inside stored match data.
+std::string BoolToText(bool b);
+// True exactly for "Wahr", character for character.
+bool IsTrueText(std::string_view text);
+
+inline constexpr int kStoredRecordCount = kDaySlots * kMatchSlots;
+
+// The league's 380 records as stored text (UTF-8; the store converts it at its boundary).
+std::string EncodeStoredLeague(const MatchData& data, int league);
+
+struct StoredLeagueRead {
+  bool ok = false;  // all 380 records read
+  int records = 0;  // records written before reading stopped
+};
+
+// Writes the records in stored order until one is missing, has fewer than six fields or a goal
+// field that is no 16-bit number; reading stops there and the records already written stay.
+StoredLeagueRead DecodeStoredLeague(std::string_view text, MatchData& data, int league);
+
+}  // namespace zak

@@ -1,0 +1,59 @@
+// The per-user settings store: every option, the installation identity, the last league and the
+// stored copy of every league, under application "ZAK1415", addressed by section and key.
+// Values are texts (UTF-8 inside the program) kept as their Windows-1252 bytes, so every byte a
+// scrambled value can hold, NUL too, survives. Every change is written through at once.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/stored_league_text.h"  // BoolToText, IsTrueText
+
+namespace zak {
+
+// Sections are addressed by number.
+inline constexpr int kSectionHtml = 0;
+inline constexpr int kSectionStart = 1;
+inline constexpr int kSectionData = 2;
+inline constexpr int kSectionProxy = 3;
+inline constexpr int kSectionServer = 4;
+
+// "HTML", "Start", "Data", "Proxy", "Server"; an empty text for any other number.
+std::string GetSectionName(int section);
+
+// One key of the store with its default. Keys with a league digit are listed once per league.
+struct SettingKey {
+  int section;
+  std::string key;
+  std::string defaultValue;
+};
+
+// Every key the program uses, with its default when absent.
+std::span<const SettingKey> SettingKeys();
+// The default of a listed key; an empty text for a key that is not listed.
+std::string SettingDefault(int section, std::string_view key);
+
+// Keys that carry a league digit.
+std::string LeagueDataKey(int league);     // "14" + L: the stored copy
+std::string UpdateCountKey(int league);    // "14u" + L: the update count
+std::string FavouriteTeamKey(int league);  // "fav" + L
+
+// The stored value, or `defaultValue` when the key is absent.
+std::string GetSettingValue(int section, std::string_view key, std::string_view defaultValue);
+// Stores the value (creating section and key) and writes the store through.
+void SaveSettingValue(int section, std::string_view key, std::string_view value);
+
+// The settings file ("<config folder>/ZAK1415/ZAK1415.ini"); readable by its owner only.
+std::string SettingsFilePath();
+
+// True when the path names an existing entry that is not a folder.
+bool FileExists(std::string_view path);
+// True when a file can be created in the folder. Probes with a unique temporary name and
+// removes it again, so no file of the user's is touched.
+bool IsFolderWritable(std::string_view folder);
+// The part up to and including the last "\" (or "/"); a path without one that is longer than
+// two characters unchanged; a shorter one (a bare drive "C:") followed by "\".
+std::string GetFolderOfPath(std::string_view path);
+
+}  // namespace zak

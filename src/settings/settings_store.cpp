@@ -1,0 +1,135 @@
+#include "settings_store.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QString>
+#include <QTemporaryFile>
+#include <vector>
+
+#include "core/catalogue.h"
+#include "core/text_util.h"
+#include "core/windows1252.h"
+
+namespace zak {
+namespace {
+
+std::vector<SettingKey> BuildKeyTable() {
+  std::vector<SettingKey> keys = {
+      {kSectionStart, "liga", "0"},
+      {kSectionStart, "autodl", "1"},
+      {kSectionStart, "autoup", "1"},
+      {kSectionStart, "id", ""},
+      {kSectionStart, "id0", ""},
+      {kSectionStart, "id1", ""},
+      {kSectionProxy, "en", "0"},
+      {kSectionProxy, "Address", ""},
+      {kSectionProxy, "Port", ""},
+      {kSectionProxy, "User", ""},
+      {kSectionProxy, "Pass", ""},
+      {kSectionServer, "Timeout", "5"},
+      {kSectionServer, "Host", std::string(ZAK_SERVER_HOST)},
+  };
+  for (int league = 0; league < kLeagueCount; ++league) {
+    keys.push_back({kSectionData, LeagueDataKey(league), ""});
+    keys.push_back({kSectionData, UpdateCountKey(league), "0"});
+    keys.push_back({kSectionHtml, FavouriteTeamKey(league), "0"});
+  }
+  return keys;
+}
+
+// The store of application "ZAK1415" in the user's configuration folder. QSettings keeps one
+// parsed copy per file, so opening it for every access costs little.
+QSettings OpenStore() {
+  return QSettings(QSettings::IniFormat, QSettings::UserScope, "ZAK1415", "ZAK1415");
+}
+
+QString StoreKey(int section, std::string_view key) {
+  return QString::fromStdString(GetSectionName(section)) + '/' +
+         QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+}  // namespace
+
+std::string GetSectionName(int section) {
+  switch (section) {
+    case kSectionHtml:
+      return "HTML";
+    case kSectionStart:
+      return "Start";
+    case kSectionData:
+      return "Data";
+    case kSectionProxy:
+      return "Proxy";
+    case kSectionServer:
+      return "Server";
+    default:
+      return {};
+  }
+}
+
+std::span<const SettingKey> SettingKeys() {
+  static const std::vector<SettingKey> keys = BuildKeyTable();
+  return keys;
+}
+
+std::string SettingDefault(int section, std::string_view key) {
+  for (const SettingKey& k : SettingKeys()) {
+    if (k.section == section && k.key == key) return k.defaultValue;
+  }
+  return {};
+}
+
+std::string LeagueDataKey(int league) { return "14" + std::to_string(league); }
+std::string UpdateCountKey(int league) { return "14u" + std::to_string(league); }
+std::string FavouriteTeamKey(int league) { return "fav" + std::to_string(league); }
+
+std::string GetSettingValue(int section, std::string_view key, std::string_view defaultValue) {
+  if (GetSectionName(section).empty()) return std::string(defaultValue);
+  const QSettings store = OpenStore();
+  const QVariant value = store.value(StoreKey(section, key));
+  if (!value.isValid()) return std::string(defaultValue);
+  // The program writes bytes; a value typed into the file by hand reads as a string.
+  if (value.typeId() == QMetaType::QByteArray) {
+    const QByteArray bytes = value.toByteArray();
+    return FromWindows1252(std::string_view(bytes.constData(), bytes.size()));
+  }
+  return value.toString().toStdString();
+}
+
+void SaveSettingValue(int section, std::string_view key, std::string_view value) {
+  if (GetSectionName(section).empty()) return;
+  QSettings store = OpenStore();
+  const std::string bytes = ToWindows1252(value);
+  store.setValue(StoreKey(section, key),
+                 QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  store.sync();
+  QFile::setPermissions(store.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+std::string SettingsFilePath() { return OpenStore().fileName().toStdString(); }
+
+bool FileExists(std::string_view path) {
+  if (path.empty()) return false;
+  const QFileInfo info(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+  return info.exists() && !info.isDir();
+}
+
+bool IsFolderWritable(std::string_view folder) {
+  std::string probe(Trim(folder));
+  if (probe.empty() || (probe.back() != '/' && probe.back() != '\\')) probe += '/';
+  // A unique name: a file "test.tmp" of the user's must never be overwritten and deleted.
+  QTemporaryFile file(QString::fromStdString(probe) + "zak-probe-XXXXXX.tmp");
+  file.setAutoRemove(true);
+  return file.open();
+}
+
+std::string GetFolderOfPath(std::string_view path) {
+  const std::size_t last = path.find_last_of("\\/");
+  if (last != std::string_view::npos) return std::string(path.substr(0, last + 1));
+  if (Utf8Length(path) > 2) return std::string(path);
+  return std::string(path) + "\\";
+}
+
+}  // namespace zak

@@ -1,0 +1,92 @@
+#include "answers.h"
+
+#include <optional>
+
+#include "core/maker.h"
+#include "core/scrambling.h"
+#include "core/text_util.h"
+#include "core/windows1252.h"
+
+namespace zak::dataservice {
+namespace {
+
+constexpr std::string_view kText = "text/plain; charset=windows-1252";
+constexpr std::string_view kHtml = "text/html; charset=utf-8";
+
+constexpr std::string_view kNotFoundPage =
+    "<!DOCTYPE html>\n"
+    "<html lang=\"de\"><head><meta charset=\"utf-8\"><title>Seite nicht gefunden</title></head>\n"
+    "<body><h1>Seite nicht gefunden</h1>\n"
+    "<p>Die angeforderte Seite gibt es auf diesem Server nicht.</p></body></html>\n";
+
+Bytes Share(std::string bytes) { return std::make_shared<const std::string>(std::move(bytes)); }
+
+// The value of the first parameter with that name in a query "a=1&b=2".
+std::optional<std::string_view> Parameter(std::string_view query, std::string_view name) {
+  while (!query.empty()) {
+    const std::size_t amp = query.find('&');
+    const std::string_view pair = query.substr(0, amp);
+    const std::size_t equals = pair.find('=');
+    if (pair.substr(0, equals) == name) {
+      return equals == std::string_view::npos ? std::string_view() : pair.substr(equals + 1);
+    }
+    if (amp == std::string_view::npos) break;
+    query.remove_prefix(amp + 1);
+  }
+  return std::nullopt;
+}
+
+bool AgentIsTheProgram(std::string_view agent) {
+  return agent.size() >= kBuildMarker.size() &&
+         ShiftBytes(agent.substr(0, kBuildMarker.size())) == kBuildMarker;
+}
+
+Reply LeagueData(const FixedAnswers& fixed, const LeagueSnapshot& leagues, std::string_view query,
+                 std::string_view agent) {
+  if (!AgentIsTheProgram(agent)) return {200, kText, fixed.wrongAgent};
+  const auto l = ParseInt32(Parameter(query, "l").value_or(""));
+  const auto ui = ParseInt32(Parameter(query, "ui").value_or(""));
+  if (!l || *l < 1 || *l > kLeagueCount || !ui) return {200, kText, fixed.unavailable};
+  const LeagueAnswer& league = leagues[*l - 1];
+  if (league.count == 0 || *ui == league.count) return {200, kText, fixed.nothingNew};
+  return {200, kText, league.bytes};
+}
+
+Reply VersionText(const FixedAnswers& fixed, std::string_view query) {
+  const auto s = Parameter(query, "s");
+  if (s == "0") return {200, kText, fixed.downloadAddress};
+  if (s == "1") return {200, kText, fixed.history};
+  if (s == "2") return {200, kText, fixed.latestVersion};
+  return NotFound(fixed);
+}
+
+}  // namespace
+
+FixedAnswers MakeFixedAnswers(const ServiceOptions& options) {
+  FixedAnswers fixed;
+  fixed.nothingNew = Share(ShiftBytes("q)W7kd45%"));
+  fixed.wrongAgent = Share(ShiftBytes("t(%)rwz81"));
+  fixed.unavailable = Share(ShiftBytes("2"));
+  fixed.latestVersion = Share(ToWindows1252(options.latestVersion));
+  fixed.history = Share(ToWindows1252(options.history));
+  fixed.downloadAddress = Share(ToWindows1252(options.downloadAddress));
+  fixed.news = Share(ShiftBytes(ToWindows1252(options.news)));
+  fixed.notFound = Share(std::string(kNotFoundPage));
+  return fixed;
+}
+
+Reply AnswerRequest(const FixedAnswers& fixed, const LeagueSnapshot& leagues,
+                    std::string_view target, std::string_view agent) {
+  const std::size_t mark = target.find('?');
+  const std::string_view path = target.substr(0, mark);
+  const std::string_view query =
+      mark == std::string_view::npos ? std::string_view() : target.substr(mark + 1);
+  if (path == "/zak/ud/gd1415.php") return LeagueData(fixed, leagues, query, agent);
+  if (path == "/zak/dl/fw1415.php") return VersionText(fixed, query);
+  if (path == "/zak/ud/news1415.php") return {200, kText, fixed.news};
+  return NotFound(fixed);
+}
+
+Reply NotFound(const FixedAnswers& fixed) { return {404, kHtml, fixed.notFound}; }
+
+}  // namespace zak::dataservice

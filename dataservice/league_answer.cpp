@@ -1,0 +1,29 @@
+#include "league_answer.h"
+
+#include "core/league_data_text.h"
+#include "core/scrambling.h"
+#include "core/windows1252.h"
+
+namespace zak::dataservice {
+
+std::string LeagueDataBytes(const MatchData& data, int league) {
+  return ToWindows1252(EncodeLeagueData(data, league));
+}
+
+std::string LeagueAnswerBytes(std::string_view dataBytes, std::int32_t count) {
+  std::string plain(dataBytes);
+  plain += "<>";
+  plain += std::to_string(count);
+  return ShiftBytes(plain);
+}
+
+std::uint64_t Fingerprint(std::string_view bytes) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (unsigned char byte : bytes) {
+    hash ^= byte;
+    hash *= 1099511628211ull;
+  }
+  return hash;
+}
+
+}  // namespace zak::dataservice

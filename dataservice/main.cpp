@@ -1,0 +1,87 @@
+// zak-dataservice: the maker's data service. Serves the league data of the season files, the
+// version texts and the news line to the desktop program over HTTP.
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/ip/address.hpp>
+#include <boost/asio/signal_set.hpp>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <thread>
+#include <vector>
+
+#include "access_log.h"
+#include "answers.h"
+#include "league_store.h"
+#include "listener.h"
+#include "options.h"
+#include "season_watch.h"
+
+namespace net = boost::asio;
+using namespace zak::dataservice;
+
+namespace {
+
+int Serve(const ServiceOptions& options) {
+  boost::system::error_code ec;
+  const net::ip::address address = net::ip::make_address(options.bind, ec);
+  if (ec) {
+    std::cerr << "zak-dataservice: --bind: \"" << options.bind << "\" is no IP address\n";
+    return 2;
+  }
+  LeagueStore store(options.seasonDir, options.stateFile);
+  if (const std::string error = store.Start(); !error.empty()) {
+    std::cerr << "zak-dataservice: " << error << "\n";
+    return 1;
+  }
+  const FixedAnswers fixed = MakeFixedAnswers(options);
+  const ServiceContext context{fixed, store, std::chrono::seconds(options.clientTimeoutSeconds)};
+
+  net::io_context io(options.threads);
+  std::optional<Listener> listener;
+  try {
+    listener.emplace(io, net::ip::tcp::endpoint(address, options.port), context);
+  } catch (const boost::system::system_error& e) {
+    std::cerr << "zak-dataservice: cannot listen on " << options.bind << ":" << options.port << ": "
+              << e.code().message() << "\n";
+    return 1;
+  }
+  SeasonWatch watch(io, store, std::chrono::seconds(options.checkIntervalSeconds));
+  net::signal_set stop(io, SIGINT, SIGTERM);
+  stop.async_wait([&](boost::system::error_code, int) {
+    listener->Stop();
+    watch.Stop();
+    io.stop();
+  });
+  listener->Start();
+  watch.Start();
+
+  // Tests and scripts wait for this line; with --port 0 it tells the port.
+  const auto local = listener->LocalEndpoint();
+  std::printf("listening on %s:%u\n", local.address().to_string().c_str(), local.port());
+  std::fflush(stdout);
+
+  std::vector<std::thread> workers;
+  for (int i = 1; i < options.threads; ++i) workers.emplace_back([&io] { io.run(); });
+  io.run();
+  for (std::thread& worker : workers) worker.join();
+  WriteLogLine("stopped");
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // A client or a log reader that went away must not end the service.
+  std::signal(SIGPIPE, SIG_IGN);
+  const ParsedOptions parsed =
+      ParseOptions(std::vector<std::string>(argv + 1, argv + argc), DefaultOptions());
+  if (std::holds_alternative<HelpRequested>(parsed)) {
+    std::cout << UsageText();
+    return 0;
+  }
+  if (const auto* error = std::get_if<OptionError>(&parsed)) {
+    std::cerr << "zak-dataservice: " << error->message << "\n\n" << UsageText();
+    return 2;
+  }
+  return Serve(std::get<ServiceOptions>(parsed));
+}

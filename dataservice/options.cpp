@@ -1,0 +1,151 @@
+#include "options.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <thread>
+
+#include "core/maker.h"
+#include "core/text_util.h"
+#include "core/version_history.h"
+
+namespace zak::dataservice {
+namespace {
+
+std::optional<int> Bounded(const std::string& text, int low, int high) {
+  const auto value = ParseInt32(text);
+  if (!value || *value < low || *value > high) return std::nullopt;
+  return *value;
+}
+
+std::string WithoutCarriageReturns(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (c != '\r') out += c;
+  }
+  return out;
+}
+
+using Setter = std::function<std::string(ServiceOptions&, const std::string&)>;
+
+Setter Text(std::string ServiceOptions::*field) {
+  return [field](ServiceOptions& o, const std::string& value) {
+    o.*field = value;
+    return std::string();
+  };
+}
+
+Setter Number(int ServiceOptions::*field, int low, int high) {
+  return [=](ServiceOptions& o, const std::string& value) {
+    const auto number = Bounded(value, low, high);
+    if (!number) {
+      return "\"" + value + "\" is no number from " + std::to_string(low) + " to " +
+             std::to_string(high);
+    }
+    o.*field = *number;
+    return std::string();
+  };
+}
+
+const std::map<std::string, Setter>& Setters() {
+  static const std::map<std::string, Setter> setters = {
+      {"--bind", Text(&ServiceOptions::bind)},
+      {"--port",
+       [](ServiceOptions& o, const std::string& value) {
+         const auto port = Bounded(value, 0, 65535);
+         if (!port) return "\"" + value + "\" is no port number";
+         o.port = static_cast<std::uint16_t>(*port);
+         return std::string();
+       }},
+      {"--season", Text(&ServiceOptions::seasonDir)},
+      {"--state", Text(&ServiceOptions::stateFile)},
+      {"--threads", Number(&ServiceOptions::threads, 1, 256)},
+      {"--check-interval", Number(&ServiceOptions::checkIntervalSeconds, 0, 86400)},
+      {"--client-timeout", Number(&ServiceOptions::clientTimeoutSeconds, 1, 3600)},
+      {"--latest-version", Text(&ServiceOptions::latestVersion)},
+      {"--history", Text(&ServiceOptions::history)},
+      {"--history-file",
+       [](ServiceOptions& o, const std::string& path) {
+         std::ifstream in(path, std::ios::binary);
+         std::ostringstream text;
+         if (!in || !(text << in.rdbuf())) return "cannot read \"" + path + "\"";
+         o.history = WithoutCarriageReturns(text.str());
+         return std::string();
+       }},
+      {"--download-address", Text(&ServiceOptions::downloadAddress)},
+      {"--news", Text(&ServiceOptions::news)},
+  };
+  return setters;
+}
+
+}  // namespace
+
+ParsedOptions ParseOptions(const std::vector<std::string>& args, const ServiceOptions& defaults) {
+  ServiceOptions options = defaults;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string name = args[i];
+    if (name == "--help" || name == "-h") return HelpRequested{};
+    std::optional<std::string> value;
+    if (const auto equals = name.find('='); name.starts_with("--") && equals != std::string::npos) {
+      value = name.substr(equals + 1);
+      name.resize(equals);
+    }
+    const auto setter = Setters().find(name);
+    if (setter == Setters().end()) return OptionError{"unknown option \"" + name + "\""};
+    if (!value) {
+      if (i + 1 >= args.size()) return OptionError{name + " needs a value"};
+      value = args[++i];
+    }
+    if (std::string problem = setter->second(options, *value); !problem.empty()) {
+      return OptionError{name + ": " + problem};
+    }
+  }
+  if (options.threads == 0) {
+    options.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  }
+  return options;
+}
+
+ServiceOptions DefaultOptions() {
+  ServiceOptions options;
+  options.seasonDir = std::string(ZAK_SOURCE_DIR) + "/data/season-2014-15";
+  if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && *state != '\0') {
+    options.stateFile = std::string(state) + "/zak-dataservice/counts.tsv";
+  } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+    options.stateFile = std::string(home) + "/.local/state/zak-dataservice/counts.tsv";
+  }
+  options.latestVersion = std::string(kProgramVersion);
+  options.history = WithoutCarriageReturns(kBuiltInHistory);
+  // The maker's home page offers the installer.
+  options.downloadAddress = HomePage(kDefaultServerHost);
+  options.news = "Alle Spieltage der Saison 2014 / 2015 sind jetzt vollständig!";
+  return options;
+}
+
+std::string UsageText() {
+  return R"(Usage: zak-dataservice [options]
+Serves league data, version texts and the news line of ZAK 14/15 over HTTP.
+
+  --bind ADDRESS            address to listen on (default 127.0.0.1)
+  --port N                  port (default 8014; 0 picks a free one)
+  --season DIR              folder with league-<index>.tsv (default: the bundled season)
+  --state FILE              update counts, kept across restarts
+                            (default $XDG_STATE_HOME/zak-dataservice/counts.tsv)
+  --threads N               worker threads (default: one per core)
+  --check-interval SECONDS  look for changed season files this often (default 2; 0: only on SIGHUP)
+  --client-timeout SECONDS  time a client has for one request, or between two (default 10)
+  --latest-version TEXT     answer of /zak/dl/fw1415.php?s=2 (default 2.0.9.2)
+  --history TEXT            answer of ?s=1, lines separated by LF (default: built-in history)
+  --history-file FILE       the same, read from a file
+  --download-address TEXT   answer of ?s=0 (default: the maker's home page)
+  --news TEXT               news line of /zak/ud/news1415.php
+
+The first line on standard output is "listening on ADDRESS:PORT" once requests are taken.
+SIGHUP: look at the season files now. SIGTERM, SIGINT: stop.
+)";
+}
+
+}  // namespace zak::dataservice

@@ -1,0 +1,113 @@
+#include "state_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/text_util.h"
+
+namespace zak::dataservice {
+namespace {
+
+std::optional<std::uint64_t> ParseHex64(std::string_view text) {
+  std::uint64_t value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value, 16);
+  if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+std::string SystemError(const std::string& what, const std::string& path) {
+  return what + " \"" + path + "\": " + std::strerror(errno);
+}
+
+}  // namespace
+
+std::string FormatState(const ServiceState& state) {
+  std::string text = "# league\tcount\tfingerprint\n";
+  for (int league = 0; league < kLeagueCount; ++league) {
+    const LeagueState& s = state[league];
+    if (s.count == 0) continue;
+    char hex[17];
+    const auto end = std::to_chars(hex, hex + sizeof hex, s.fingerprint, 16).ptr;
+    text += std::to_string(league) + "\t" + std::to_string(s.count) + "\t" + std::string(hex, end) +
+            "\n";
+  }
+  return text;
+}
+
+std::optional<ServiceState> ParseState(std::string_view text) {
+  ServiceState state{};
+  std::array<bool, kLeagueCount> seen{};
+  for (const std::string& line : Split(text, "\n")) {
+    if (Trim(line).empty() || line.starts_with("#")) continue;
+    const auto fields = Split(line, "\t");
+    if (fields.size() != 3) return std::nullopt;
+    const auto league = ParseInt32(fields[0]);
+    const auto count = ParseInt32(fields[1]);
+    const auto fingerprint = ParseHex64(fields[2]);
+    if (!league || *league < 0 || *league >= kLeagueCount || seen[*league] || !count ||
+        *count < 1 || !fingerprint) {
+      return std::nullopt;
+    }
+    seen[*league] = true;
+    state[*league] = {*count, *fingerprint};
+  }
+  return state;
+}
+
+StateReadResult ReadStateFile(const std::string& path) {
+  StateReadResult result;
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return result;
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  if (!in || !(text << in.rdbuf())) {
+    result.error = "cannot read the state file \"" + path + "\"";
+    return result;
+  }
+  if (const auto state = ParseState(text.str())) {
+    result.state = *state;
+  } else {
+    result.error = "the state file \"" + path + "\" is damaged";
+  }
+  return result;
+}
+
+std::string WriteStateFile(const std::string& path, const ServiceState& state) {
+  const std::filesystem::path target(path);
+  std::error_code ec;
+  if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ec);
+  const std::string temporary = path + ".tmp" + std::to_string(::getpid());
+  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return SystemError("cannot create", temporary);
+  const std::string text = FormatState(state);
+  std::size_t written = 0;
+  while (written < text.size()) {
+    const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    written += static_cast<std::size_t>(n);
+  }
+  const bool complete = written == text.size() && ::fsync(fd) == 0;
+  const std::string problem = complete ? "" : SystemError("cannot write", temporary);
+  ::close(fd);
+  if (!complete) {
+    ::unlink(temporary.c_str());
+    return problem;
+  }
+  if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    const std::string error = SystemError("cannot replace", path);
+    ::unlink(temporary.c_str());
+    return error;
+  }
+  return {};
+}
+
+}  // namespace zak::dataservice

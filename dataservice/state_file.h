@@ -1,0 +1,37 @@
+// The update counts of the leagues, kept in a small text file so that they survive restarts:
+// one line per league with data, "<league index>\t<count>\t<fingerprint>", the fingerprint being
+// that of the league data the count belongs to. Lines starting with "#" are comments.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/catalogue.h"
+
+namespace zak::dataservice {
+
+struct LeagueState {
+  std::int32_t count = 0;  // 0: the league has never had data
+  std::uint64_t fingerprint = 0;
+  bool operator==(const LeagueState&) const = default;
+};
+using ServiceState = std::array<LeagueState, kLeagueCount>;
+
+std::string FormatState(const ServiceState& state);
+// Nothing when a line is malformed, a league appears twice or is out of range.
+std::optional<ServiceState> ParseState(std::string_view text);
+
+struct StateReadResult {
+  ServiceState state{};
+  std::string error;  // empty: read, or the file does not exist yet
+};
+StateReadResult ReadStateFile(const std::string& path);
+
+// Writes a sibling temporary file, flushes it to disk and renames it over `path`, so a reader
+// sees either the old or the new counts. Creates the folder. Returns an error text or "".
+std::string WriteStateFile(const std::string& path, const ServiceState& state);
+
+}  // namespace zak::dataservice

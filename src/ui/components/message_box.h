@@ -1,0 +1,41 @@
+// Every message the program shows goes through here: a message box with the program's title,
+// a warning or information icon and an OK button. A test can answer the boxes in advance.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "core/reporting.h"
+
+namespace zak::ui {
+
+struct ShownMessage {
+  MessageKind kind;
+  QString text;
+  QString title;
+};
+
+class MessageBoxHelper : public MessageSink {
+ public:
+  using Answerer = std::function<void(const ShownMessage&)>;
+
+  explicit MessageBoxHelper(QWidget* parent) : parent_(parent) {}
+
+  // The title a message without its own title carries.
+  static QString DefaultTitle();
+
+  void ShowMessage(MessageKind kind, const std::string& text, const std::string& title) override;
+  void Show(MessageKind kind, const QString& text, const QString& title = {});
+
+  // From now on each message is handed to `answerer` instead of opening a box, as if the user
+  // had read it and pressed OK.
+  void AnswerInAdvance(Answerer answerer) { answerer_ = std::move(answerer); }
+
+ private:
+  QWidget* parent_;
+  Answerer answerer_;
+};
+
+}  // namespace zak::ui

@@ -1,0 +1,151 @@
+// The main window: the start-up, the league table and match day on screen, the league and
+// match-day choice, the status bar, and the match-day panel along the lower edge.
+#pragma once
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "core/program_data.h"
+#include "service/data_service.h"
+#include "service/http_gateway.h"
+#include "ui/components/ctr_status_progress_bar.h"
+#include "ui/components/message_box.h"
+
+namespace zak::ui {
+
+// The clocks the window reads: today's date (the current match day depends on it) and the
+// local time (the agent text of every request carries it). A test sets both.
+struct WindowClocks {
+  std::function<Date()> today;
+  LocalClock now;
+};
+
+class FrmMain : public QWidget {
+ public:
+  // The client area that the window's outer size of 8850 x 9220 twips leaves inside a frame.
+  static constexpr int kClientWidth = 8760;
+  static constexpr int kClientHeight = 8660;
+
+  FrmMain(ProgramData& data, WindowClocks clocks, QWidget* parent = nullptr);
+  ~FrmMain() override;
+
+  // "ZAK 14/15 v2.0.9.2", two blanks and the maker's copyright notice.
+  static QString WindowCaption();
+
+  // The start-up, from the connection test to the first table on screen; shows the window.
+  void Form_Load();
+
+  // Downloads one league with the wait notice shown; with showAfter the league's current
+  // match day is shown afterwards. True when the league has usable data.
+  bool RefreshLeagueData(int league, bool showAfter, std::int32_t& updateCount);
+
+  // Recomputes the league's table and shows its current match day.
+  bool UpdateData(int league);
+  // Shows match day `day` (1-based); -1 means the current match day, written back.
+  void ShowMatchDay(int league, std::int16_t& day);
+  void FillDayLists(int league);
+  // Switches the league on screen; `changed` tells whether anything was redrawn.
+  void SelectLeague(int league, bool& changed);
+
+  void cmbLiga_Click(int index);
+  void cmbDays_Click(int index);
+  void cmdShowCurTable_Click();
+  void cmdPreferences_Click();
+
+  int CurrentLeague() const { return currentLeague_; }
+  bool Offline() const { return offline_; }
+  // How often a table and match day have been drawn; each user choice draws exactly once.
+  int DisplayCount() const { return displayCount_; }
+
+  ProgramData& data() { return data_; }
+  MessageBoxHelper& messages() { return messages_; }
+  HttpGateway& gateway() { return *gateway_; }
+  CtrStatusProgressBar* statusBar() const { return ctrStatusProgress_; }
+
+ private:
+  void CreateControls();
+  void CreateTopAndHeader();
+  void CreateTableRows();
+  void CreateRightColumn();
+  void CreateDayPanel();
+  void ConnectHandlers();
+  void ApplyRunTimeLayout();
+  void CheckVersion();
+  void FillLeagueLists();
+  void DrawMatchRows(int league, int day);
+  void DrawTableRows(int league, int day);
+  void ShowRowCells(int row, bool visible);
+  ServiceContext Context();
+
+  ProgramData& data_;
+  WindowClocks clocks_;
+  MessageBoxHelper messages_;
+  std::unique_ptr<HttpGateway> gateway_;
+  int currentLeague_ = 0;
+  bool offline_ = false;
+  int displayCount_ = 0;
+
+  // Header and links.
+  QLabel* lblNewsLine_ = nullptr;
+  QLabel* lblInfoURL_ = nullptr;
+  QLabel* lblTopLineBack_ = nullptr;
+  std::array<QLabel*, 9> Label6_{};
+  QLabel* lblCurDay_ = nullptr;
+  QFrame* shpBackgroundTop_ = nullptr;
+  QFrame* shpBackgroundRight_ = nullptr;
+  QFrame* Shape1_ = nullptr;
+
+  // Table rows, indexed by row; markers by team slot; logos by league × 20 + slot.
+  std::array<QLabel*, kTeamSlots> lblLineBack_{}, lblTRank_{}, lblTeam_{}, lblTDays_{}, lblTWon_{},
+      lblTDraw_{}, lblTLost_{}, lblTGoalPlus_{}, Label14_{}, lblTGoalMinus_{}, lblTGoalDiff_{},
+      lblTPoints_{}, imgDiff_{}, lblMinusPoints_{};
+  std::array<QLabel*, kLeagueCount * kTeamSlots> imgTeam_{};
+  std::array<QLabel*, 3> Image4_{};
+
+  // Right-hand column.
+  std::array<QLabel*, 3> Label1_{};
+  QLabel* lblSaison_ = nullptr;
+  QLabel* lblWait_ = nullptr;
+  QPushButton* cmdInfo_ = nullptr;
+  QPushButton* cmdReportBug_ = nullptr;
+  QPushButton* cmdPreferences_ = nullptr;
+  QPushButton* cmdExport_ = nullptr;
+  QPushButton* cmdUpdateProgram_ = nullptr;
+  QPushButton* cmdHTMLExport_ = nullptr;
+  QPushButton* cmdShowCurTable_ = nullptr;
+  QPushButton* cmdPrintTable_ = nullptr;
+  QPushButton* cmdStatistics_ = nullptr;
+  std::array<QComboBox*, 2> cmbLiga_{};
+  std::array<QComboBox*, 2> cmbDays_{};
+  std::array<QPushButton*, 2> cmdDownloadDays_{};
+
+  // The match-day panel.
+  QWidget* picDays_ = nullptr;
+  QWidget* picHideDay_ = nullptr;
+  QLabel* lblDayMenu_ = nullptr;
+  std::array<QLabel*, 2> imgOpenDay_{};
+  QGroupBox* fraDays_ = nullptr;
+  std::array<QLineEdit*, kMatchSlots> txtDays_{};
+  std::array<QLineEdit*, 2 * kMatchSlots> txtResults_{};
+  std::array<QLabel*, kMatchSlots> Label4_{};
+  QPushButton* cmdUpdateTable_ = nullptr;
+  QPushButton* cmdPrintDay_ = nullptr;
+  QPushButton* cmdPrintTableDay_ = nullptr;
+  QFrame* Line1_ = nullptr;
+  QLabel* Label20_ = nullptr;
+  QLabel* Label21_ = nullptr;
+
+  CtrStatusProgressBar* ctrStatusProgress_ = nullptr;
+};
+
+}  // namespace zak::ui

@@ -1,0 +1,177 @@
+// The start-up: connection test, layout, options, identity, news line, version check, the
+// automatic download of every league, loading every league, and the first table on screen.
+#include <QApplication>
+#include <QCursor>
+#include <charconv>
+
+#include "core/league_answer.h"
+#include "core/maker.h"
+#include "frm_main.h"
+#include "service/league_loading.h"
+#include "settings/frm_options.h"
+#include "settings/identity.h"
+#include "settings/settings_store.h"
+#include "ui/components/twips.h"
+
+namespace zak::ui {
+namespace {
+
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The league stored under "liga"; a text that is no league number gives the first league.
+int StoredLeague() {
+  const std::string text = GetSettingValue(kSectionStart, "liga", "0");
+  int league = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), league);
+  if (error != std::errc() || league < 0 || league >= kLeagueCount) return 0;
+  return league;
+}
+
+}  // namespace
+
+QString FrmMain::WindowCaption() { return Utf8(kProgramTitle) + "  " + Utf8(kCopyrightNotice); }
+
+void FrmMain::Form_Load() {
+  offline_ = !gateway_->IsInternetConnected();
+  lblInfoURL_->setText("ZAK Homepage");
+  lblNewsLine_->setText(Utf8(kDefaultNewsLine));
+  ApplyRunTimeLayout();
+  {
+    // The settings window, loaded unseen, reads every option into the program's values.
+    FrmOptions loader(data_, this);
+    loader.Form_Load();
+  }
+  CompleteIdentity(data_.identity);
+  setWindowTitle(WindowCaption());
+  setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+  MoveTopTwips(picDays_, 8120);
+  MoveTopTwips(picHideDay_, 8120 + 255);
+  lblSaison_->setText("2014 / 2015");
+  lblWait_->setText("Tabelle wird aktualisiert\r\nBitte warten...");
+  lblWait_->show();
+  ctrStatusProgress_->SetText(QStringLiteral("Lade Daten..."));
+  shpBackgroundRight_->hide();
+  shpBackgroundTop_->hide();
+  shpBackgroundTop_->resize(shpBackgroundTop_->width(), Twips(435));
+  MoveTopTwips(Shape1_, 915 - 15);
+  if (data_.options.AutoUpdate && !offline_) {
+    // The news line comes from the network: it is shown as plain text only.
+    lblNewsLine_->setText(QString::fromStdString(GetNewsLine(*gateway_)));
+  }
+  show();
+  QCoreApplication::processEvents();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  currentLeague_ = StoredLeague();
+  InitRankColours(data_.rankColour);
+  if (data_.options.AutoUpdate && !offline_) CheckVersion();
+  if (data_.options.AutoDownload && !offline_) {
+    for (int league = 0; league < kLeagueCount; ++league) {
+      if (!RefreshLeagueData(league, false, data_.serverUpdateCount[league])) {
+        offline_ = true;
+        break;
+      }
+    }
+  }
+  FillLeagueLists();
+  cmbLiga_[0]->setCurrentIndex(currentLeague_);
+  cmbLiga_[1]->setCurrentIndex(currentLeague_);
+  UpdateData(currentLeague_);
+  ctrStatusProgress_->SetText(QStringLiteral("Fertig"));
+  QApplication::restoreOverrideCursor();
+}
+
+// Start-up spreads the rows of the table and stacks the right-hand column from the first row
+// down; the designed sizes stay.
+void FrmMain::ApplyRunTimeLayout() {
+  for (int i = 0; i < kLeagueCount * kTeamSlots; ++i) {
+    MoveTopTwips(imgTeam_[i], (i % kTeamSlots) * 360 + 885);
+  }
+  for (int r = 0; r < kTeamSlots; ++r) {
+    for (QLabel* cell : {lblLineBack_[r], lblTRank_[r], lblTeam_[r], lblTDays_[r], lblTWon_[r],
+                         lblTDraw_[r], lblTLost_[r], lblTGoalPlus_[r], Label14_[r],
+                         lblTGoalMinus_[r], lblTGoalDiff_[r], lblTPoints_[r]}) {
+      MoveTopTwips(cell, r * 360 + 915);
+    }
+    MoveTopTwips(imgDiff_[r], r * 360 + 960);
+  }
+  struct Step {
+    QWidget* control;
+    int gap;
+  };
+  const Step column[] = {
+      {Label1_[0], 0},        {Label1_[1], 360},       {Label1_[2], 360},
+      {lblSaison_, 420},      {cmdInfo_, 420},         {cmdReportBug_, 360},
+      {cmdPreferences_, 480}, {cmdExport_, 360},       {cmdUpdateProgram_, 360},
+      {cmdHTMLExport_, 360},  {lblWait_, 360},         {cmbLiga_[1], 480},
+      {cmbDays_[1], 360},     {cmdShowCurTable_, 480}, {cmdDownloadDays_[0], 360},
+      {cmdPrintTable_, 540},  {cmdStatistics_, 360}};
+  int top = 915;  // the Top of the first row's strip
+  for (const Step& step : column) {
+    top += step.gap;
+    MoveTopTwips(step.control, top);
+  }
+  MoveTopTwips(lblCurDay_, 570);
+  MoveTopTwips(lblTopLineBack_, 540);
+  MoveTopTwips(lblNewsLine_, 165);
+  MoveTopTwips(lblInfoURL_, 165);
+  QPalette news = lblNewsLine_->palette();
+  news.setColor(QPalette::WindowText, Qt::black);
+  lblNewsLine_->setPalette(news);
+  QPalette season = lblSaison_->palette();
+  season.setColor(QPalette::WindowText, Qt::black);
+  lblSaison_->setPalette(season);
+  lblSaison_->setText("2014 / 2015");
+  for (QLabel* header : Label6_) MoveTopTwips(header, 570);
+}
+
+// The program's version against the newest one: a plain character comparison, as the service
+// has always been answered.
+void FrmMain::CheckVersion() {
+  const std::string latest = GetLatestVersionText(*gateway_);
+  if (latest == kConnectionFailedText) {
+    messages_.Show(
+        MessageKind::kWarning,
+        "Konnte keine Verbindung zum Internet herstellen, um die aktuellste Version zu prüfen.");
+    return;
+  }
+  const QString version = QString::fromStdString(latest);
+  if (version.size() > 2 && Utf8(kProgramVersion) < version) {
+    messages_.Show(MessageKind::kInformation, "Eine neue Version des Programms ist verfügbar.");
+  }
+}
+
+void FrmMain::FillLeagueLists() {
+  const QSignalBlocker block0(cmbLiga_[0]);
+  const QSignalBlocker block1(cmbLiga_[1]);
+  cmbLiga_[0]->clear();
+  cmbLiga_[1]->clear();
+  ServiceContext context = Context();
+  for (int league = 0; league < kLeagueCount; ++league) {
+    LoadLeague(context, data_.teamTable, *ctrStatusProgress_, league, false, 0);
+    const QString name = QString::fromStdString(GetLeagueName(league, false));
+    cmbLiga_[0]->addItem(name, league);
+    cmbLiga_[1]->addItem(name, league);
+  }
+  cmbLiga_[0]->setCurrentIndex(-1);
+  cmbLiga_[1]->setCurrentIndex(-1);
+}
+
+bool FrmMain::RefreshLeagueData(int league, bool showAfter, std::int32_t& updateCount) {
+  lblWait_->show();
+  QCoreApplication::processEvents();
+  ServiceContext context = Context();
+  const bool ok =
+      LoadLeague(context, data_.teamTable, *ctrStatusProgress_, league, true, updateCount);
+  if (ok && showAfter) {
+    FillDayLists(league);
+    std::int16_t day = -1;
+    ShowMatchDay(league, day);
+  }
+  ctrStatusProgress_->SetText(QStringLiteral("Fertig"));
+  lblWait_->hide();
+  return ok;
+}
+
+}  // namespace zak::ui

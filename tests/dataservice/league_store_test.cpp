@@ -1,0 +1,99 @@
+#include "league_store.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "core/league_data_text.h"
+#include "core/scrambling.h"
+#include "core/season_file.h"
+#include "core/windows1252.h"
+#include "service_process.h"
+
+namespace zak::dataservice {
+namespace {
+
+const std::string kHeader = "day\tkickoff\thome\taway\thome_goals\taway_goals\n";
+const std::string kMatch = "1\t22.08.14 20:30\tBayern München\tVfL Wolfsburg\t2\t1\n";
+
+class Store : public testing::Test {
+ protected:
+  void Write(int league, const std::string& text) {
+    std::ofstream(SeasonFilePath(season_.string(), league)) << text;
+  }
+  std::string Plain(const LeagueStore& store, int league) {
+    const auto& answer = (*store.Current())[league];
+    return answer.bytes ? FromWindows1252(ShiftBytes(*answer.bytes)) : "";
+  }
+
+  TemporaryFolder folder_;
+  std::filesystem::path season_ = CopySeason(folder_.path());
+  std::string state_ = (folder_.path() / "counts.tsv").string();
+};
+
+TEST_F(Store, ServesEachSeasonFileWithItsCount) {
+  LeagueStore store(season_.string(), state_);
+  ASSERT_EQ(store.Start(), "");
+  for (int league = 0; league < kLeagueCount; ++league) {
+    auto data = std::make_unique<MatchData>();
+    const bool present =
+        ReadSeasonFile(SeasonFilePath(season_.string(), league), *data, league).ok();
+    EXPECT_EQ((*store.Current())[league].count, present ? 1 : 0) << league;
+    EXPECT_EQ(Plain(store, league), present ? EncodeLeagueData(*data, league) + "<>1" : "");
+  }
+}
+
+TEST_F(Store, OnlyAChangeOfTheServedDataRaisesTheCount) {
+  LeagueStore store(season_.string(), state_);
+  ASSERT_EQ(store.Start(), "");
+  Write(3, kHeader + kMatch);
+  store.Refresh();
+  EXPECT_EQ(Plain(store, 3), "1|2208142030|Bayern München|VfL Wolfsburg|2|1<>1");
+  const auto before = store.Current();
+  Write(3, kHeader + kMatch + "\n\n");  // other bytes, same matches
+  store.Refresh();
+  EXPECT_EQ(store.Current(), before);
+  Write(3, kHeader + "1\t22.08.14 20:30\tBayern München\tVfL Wolfsburg\t\t\n");
+  store.Refresh();
+  EXPECT_EQ(Plain(store, 3), "1|2208142030|Bayern München|VfL Wolfsburg||<>2");
+  EXPECT_EQ(ReadStateFile(state_).state[3].count, 2);
+  EXPECT_EQ(ReadStateFile(state_).state[0].count, 1);
+  // A reader still holding the old answers keeps them intact.
+  EXPECT_EQ((*before)[3].count, 1);
+}
+
+TEST_F(Store, BrokenEmptyOrVanishedFilesKeepTheLastAnswer) {
+  LeagueStore store(season_.string(), state_);
+  ASSERT_EQ(store.Start(), "");
+  const std::string served = Plain(store, 0);
+  Write(0, kHeader + kMatch + "2\tkaputt\n");
+  store.Refresh();
+  Write(0, kHeader);
+  store.Refresh();
+  std::filesystem::remove(SeasonFilePath(season_.string(), 0));
+  store.Refresh();
+  EXPECT_EQ(Plain(store, 0), served);
+  Write(4, kHeader);  // no matches: still nothing to deliver
+  store.Refresh();
+  EXPECT_EQ((*store.Current())[4].count, 0);
+}
+
+TEST_F(Store, CountsContinueFromTheStateFile) {
+  {
+    LeagueStore store(season_.string(), state_);
+    ASSERT_EQ(store.Start(), "");
+    Write(1, kHeader + kMatch);
+    store.Refresh();
+  }
+  LeagueStore again(season_.string(), state_);
+  ASSERT_EQ(again.Start(), "");
+  EXPECT_EQ((*again.Current())[0].count, 1);
+  EXPECT_EQ((*again.Current())[1].count, 2);
+  EXPECT_TRUE(Plain(again, 1).ends_with("<>2"));
+
+  std::ofstream(state_) << "0\tx\t0\n";
+  EXPECT_NE(LeagueStore(season_.string(), state_).Start(), "");
+}
+
+}  // namespace
+}  // namespace zak::dataservice

@@ -1,0 +1,56 @@
+#include "options.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "service_process.h"
+
+namespace zak::dataservice {
+namespace {
+
+ParsedOptions Parse(std::vector<std::string> args) { return ParseOptions(args, DefaultOptions()); }
+
+TEST(Options, DefaultsAndBothSpellings) {
+  const auto options = std::get<ServiceOptions>(Parse({}));
+  EXPECT_EQ(options.bind, "127.0.0.1");
+  EXPECT_EQ(options.port, 8014);
+  EXPECT_TRUE(options.seasonDir.ends_with("/data/season-2014-15"));
+  EXPECT_GE(options.threads, 1);
+  EXPECT_EQ(options.latestVersion, "2.0.9.2");
+  EXPECT_TRUE(options.history.starts_with("v2.0.9.2 (17.05.2015)\n- 3 Punkte"));
+  EXPECT_EQ(options.history.find('\r'), std::string::npos);
+
+  const auto given = std::get<ServiceOptions>(Parse(
+      {"--port=0", "--bind", "::1", "--threads", "3", "--news=a=b", "--check-interval", "0"}));
+  EXPECT_EQ(given.port, 0);
+  EXPECT_EQ(given.bind, "::1");
+  EXPECT_EQ(given.threads, 3);
+  EXPECT_EQ(given.news, "a=b");
+  EXPECT_EQ(given.checkIntervalSeconds, 0);
+}
+
+TEST(Options, HistoryFromAFileWithoutCarriageReturns) {
+  TemporaryFolder folder;
+  const auto path = (folder.path() / "history.txt").string();
+  std::ofstream(path) << "v2\r\n- neu\r\n";
+  EXPECT_EQ(std::get<ServiceOptions>(Parse({"--history-file", path})).history, "v2\n- neu\n");
+  EXPECT_TRUE(std::holds_alternative<OptionError>(Parse({"--history-file", path + "x"})));
+}
+
+TEST(Options, MistakesAreReported) {
+  for (const auto& args : std::vector<std::vector<std::string>>{{"--port", "65536"},
+                                                                {"--port", "x"},
+                                                                {"--threads", "0"},
+                                                                {"--client-timeout", "0"},
+                                                                {"--check-interval", "-1"},
+                                                                {"--port"},
+                                                                {"--frei"},
+                                                                {"8014"}}) {
+    EXPECT_TRUE(std::holds_alternative<OptionError>(Parse(args))) << args[0];
+  }
+  EXPECT_TRUE(std::holds_alternative<HelpRequested>(Parse({"--port", "1", "--help"})));
+}
+
+}  // namespace
+}  // namespace zak::dataservice

@@ -1,0 +1,48 @@
+#include "state_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "service_process.h"
+
+namespace zak::dataservice {
+namespace {
+
+TEST(StateFile, RoundTripKeepsOnlyLeaguesWithData) {
+  ServiceState state{};
+  state[0] = {3, 0xfedcba9876543210ull};
+  state[7] = {2147483647, 1};
+  const std::string text = FormatState(state);
+  EXPECT_EQ(text, "# league\tcount\tfingerprint\n0\t3\tfedcba9876543210\n7\t2147483647\t1\n");
+  EXPECT_EQ(ParseState(text), state);
+  EXPECT_EQ(ParseState(""), ServiceState{});
+}
+
+TEST(StateFile, DamagedTextIsRejected) {
+  for (const char* text :
+       {"0\t1\n", "8\t1\tff\n", "-1\t1\tff\n", "0\t0\tff\n", "0\t-2\tff\n", "0\t1\tfg\n",
+        "0\t1\tff\n0\t2\tff\n", "0\t1\tff\tx\n", "0\t99999999999\tff\n"}) {
+    EXPECT_FALSE(ParseState(text)) << text;
+  }
+}
+
+TEST(StateFile, WriteReplacesTheFileAndLeavesNoTemporary) {
+  TemporaryFolder folder;
+  const std::string path = (folder.path() / "deep" / "counts.tsv").string();
+  EXPECT_TRUE(ReadStateFile(path).error.empty());  // none yet: a fresh start
+  ServiceState state{};
+  state[2] = {5, 42};
+  ASSERT_EQ(WriteStateFile(path, state), "");
+  state[2].count = 6;
+  ASSERT_EQ(WriteStateFile(path, state), "");
+  EXPECT_EQ(ReadStateFile(path).state, state);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path() / "deep"), {}), 1);
+
+  std::ofstream(path) << "kaputt\n";
+  EXPECT_NE(ReadStateFile(path).error, "");
+  EXPECT_NE(WriteStateFile((folder.path() / "deep" / "counts.tsv" / "x").string(), state), "");
+}
+
+}  // namespace
+}  // namespace zak::dataservice

@@ -7,5 +7,6 @@
 namespace zak::cli {
 
 int TableCommand(const std::vector<std::string>& words);
+int DownloadCommand(const std::vector<std::string>& words);
 
 }  // namespace zak::cli

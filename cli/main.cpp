@@ -9,8 +9,11 @@ namespace {
 
 constexpr const char* kUsage =
     "Aufruf:\n"
-    "  zak-cli table --season ORDNER --league N [--day D] [--tsv]\n"
-    "      Tabelle der Liga N (0..7) nach dem Spieltag D (1..38; ohne --day der aktuelle)\n";
+    "  zak-cli table [--season ORDNER] --league N [--day D] [--tsv]\n"
+    "      Tabelle der Liga N (0..7) nach dem Spieltag D (1..38; ohne --day der aktuelle),\n"
+    "      ohne --season aus den gespeicherten Daten\n"
+    "  zak-cli download\n"
+    "      alle Ligen laden wie beim Programmstart: erst vom Datendienst, dann gespeichert\n";
 
 }  // namespace
 
@@ -18,6 +21,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> words(argv + (argc > 1 ? 2 : argc), argv + argc);
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "table") return zak::cli::TableCommand(words);
+  if (command == "download") return zak::cli::DownloadCommand(words);
   if (command == "--help" || command == "-h" || command == "help") {
     std::cout << kUsage;
     return 0;

@@ -9,8 +9,42 @@
 #include "core/season_file.h"
 #include "core/standings.h"
 #include "core/table_text.h"
+#include "platform_session.h"
+#include "service/league_loading.h"
+#include "settings/settings_store.h"
 
 namespace zak::cli {
+namespace {
+
+// The league from a season folder. A league without a season file simply has no results yet.
+int ReadSeasonLeague(const std::string& folder, int league, MatchData& data) {
+  std::error_code ec;
+  if (!std::filesystem::is_directory(folder, ec)) {
+    std::cerr << "zak-cli table: Saisonordner nicht gefunden: " << folder << "\n";
+    return 1;
+  }
+  const std::string path = SeasonFilePath(folder, league);
+  if (!std::filesystem::exists(path, ec)) return 0;
+  const SeasonReadResult read = ReadSeasonFile(path, data, league);
+  for (const std::string& message : read.errors) std::cerr << message << "\n";
+  return read.ok() ? 0 : 1;
+}
+
+// The league's copy in the user's settings store, as the program stored it after a download.
+int ReadStoredLeague(int league, MatchData& data) {
+  PlatformSession session;
+  if (!LoadLeagueData(session.context(), session.statusBar(), league)) {
+    if (GetSettingValue(kSectionData, LeagueDataKey(league), "").empty()) {
+      std::cerr << "zak-cli table: keine gespeicherten Daten der Liga " << league
+                << " (zuerst: zak-cli download)\n";
+    }
+    return 1;
+  }
+  data = session.data().matchData;
+  return 0;
+}
+
+}  // namespace
 
 int TableCommand(const std::vector<std::string>& words) {
   std::string error;
@@ -25,27 +59,12 @@ int TableCommand(const std::vector<std::string>& words) {
     std::cerr << "zak-cli table: " << (error.empty() ? "Option --league fehlt" : error) << "\n";
     return 2;
   }
-  const auto season = args->values.find("--season");
-  if (season == args->values.end()) {
-    std::cerr << "zak-cli table: Option --season fehlt\n";
-    return 2;
-  }
-  std::error_code ec;
-  if (!std::filesystem::is_directory(season->second, ec)) {
-    std::cerr << "zak-cli table: Saisonordner nicht gefunden: " << season->second << "\n";
-    return 1;
-  }
-
   auto data = std::make_unique<MatchData>();
-  // A league without a season file simply has no results yet.
-  const std::string path = SeasonFilePath(season->second, *league);
-  if (std::filesystem::exists(path, ec)) {
-    const SeasonReadResult read = ReadSeasonFile(path, *data, *league);
-    if (!read.ok()) {
-      for (const std::string& message : read.errors) std::cerr << message << "\n";
-      return 1;
-    }
-  }
+  const auto season = args->values.find("--season");
+  const int status = season == args->values.end()
+                         ? ReadStoredLeague(*league, *data)
+                         : ReadSeasonLeague(season->second, *league, *data);
+  if (status != 0) return status;
 
   std::int16_t upToDay = day ? static_cast<std::int16_t>(*day) : -1;
   TeamTable table{};

@@ -135,6 +135,7 @@ std::string HttpGateway::Fetch(std::string_view path) {
   std::unique_ptr<QNetworkReply, ReplyDeleter> reply(manager_->get(request));
   std::string answer;
   const auto takeBytes = [&] {
+    if (!reply->isOpen()) return false;  // aborted: there is nothing more to read
     const QByteArray bytes = reply->readAll();
     answer.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     return !bytes.isEmpty();

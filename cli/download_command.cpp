@@ -1,0 +1,60 @@
+// zak-cli download: every league loaded as the program's start-up loads it, with automatic
+// download on: each league from the data service first, then every league from the store.
+#include <iostream>
+
+#include "arguments.h"
+#include "commands.h"
+#include "platform_session.h"
+#include "service/league_loading.h"
+
+namespace zak::cli {
+namespace {
+
+int PlayedMatches(const MatchData& data, int league) {
+  int played = 0;
+  for (int day = 0; day < kDaySlots; ++day) {
+    for (int slot = 0; slot < kMatchSlots; ++slot) played += data(slot, league, day).Played;
+  }
+  return played;
+}
+
+}  // namespace
+
+int DownloadCommand(const std::vector<std::string>& words) {
+  std::string error;
+  if (!ParseArguments(words, {}, {}, error)) {
+    std::cerr << "zak-cli download: " << error << "\n";
+    return 2;
+  }
+  PlatformSession session;
+  ProgramData& data = session.data();
+  ServiceContext& context = session.context();
+
+  // Downloads first; the first league that fails ends them, as at start-up.
+  std::array<bool, kLeagueCount> downloaded{};
+  if (data.options.AutoDownload && context.gateway.IsInternetConnected()) {
+    for (int league = 0; league < kLeagueCount; ++league) {
+      LeagueSource source = LeagueSource::kNone;
+      const bool ok = LoadLeague(context, data.teamTable, session.statusBar(), league, true,
+                                 data.serverUpdateCount[league], &source);
+      downloaded[league] = source == LeagueSource::kService;
+      if (!ok) break;
+    }
+  }
+
+  bool allUsable = true;
+  for (int league = 0; league < kLeagueCount; ++league) {
+    LeagueSource source = LeagueSource::kNone;
+    const bool ok =
+        LoadLeague(context, data.teamTable, session.statusBar(), league, false, 0, &source);
+    allUsable = allUsable && ok;
+    const char* from = source == LeagueSource::kNone                            ? "keine Daten"
+                       : downloaded[league] || source == LeagueSource::kService ? "Datendienst"
+                                                                                : "gespeichert";
+    std::cout << league << '\t' << GetLeagueName(league, false) << '\t' << from << '\t'
+              << PlayedMatches(data.matchData, league) << '\n';
+  }
+  return allUsable ? 0 : 1;
+}
+
+}  // namespace zak::cli

@@ -1,0 +1,52 @@
+// What zak-cli needs to work like the program on the user's store: the application object for
+// Qt's networking, the program-wide data loaded from the store, the gateway, and messages and
+// status written to standard error.
+#pragma once
+
+#include <QCoreApplication>
+#include <memory>
+
+#include "core/program_data.h"
+#include "core/reporting.h"
+#include "service/data_service.h"
+
+namespace zak::cli {
+
+// Messages as the windows would show them, one per paragraph on standard error:
+// "Warnung: ..." or "Information: ...".
+class StderrMessages : public MessageSink {
+ public:
+  void ShowMessage(MessageKind kind, const std::string& text, const std::string& title) override;
+};
+
+// A terminal has no status bar: the status text and progress are not shown.
+class NoStatusBar : public StatusSink {
+ public:
+  void SetText(const std::string&) override {}
+  void SetMaxProgress(int) override {}
+  void SetCurProgress(int) override {}
+};
+
+class PlatformSession {
+ public:
+  // Loads the options from the store and completes the installation identity, as start-up does.
+  PlatformSession();
+  ~PlatformSession();
+
+  ProgramData& data() { return *data_; }
+  ServiceContext& context() { return *context_; }
+  StatusSink& statusBar() { return status_; }
+
+ private:
+  int argc_ = 1;
+  char name_[8] = "zak-cli";
+  char* argv_[2] = {name_, nullptr};
+  QCoreApplication app_{argc_, argv_};
+  std::unique_ptr<ProgramData> data_;
+  std::unique_ptr<HttpGateway> gateway_;
+  StderrMessages messages_;
+  NoStatusBar status_;
+  std::unique_ptr<ServiceContext> context_;
+};
+
+}  // namespace zak::cli

@@ -1,0 +1,119 @@
+#include "service/http_gateway.h"
+
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include "data_service_process.h"
+#include "service_fixture.h"
+
+namespace zak {
+namespace {
+
+using testing::DataServiceProcess;
+
+class HttpGatewayTest : public testing::ServiceFixture {};
+
+TEST_F(HttpGatewayTest, AnswersWholeOrFirstLineOnly) {
+  DataServiceProcess service({"--history", "2.0.9.2 Saison 2014/15\n2.0.9.1 Fehler behoben"});
+  ASSERT_TRUE(service.running());
+  UseHost(service.host());
+  EXPECT_EQ(GetVersionListText(*gateway_), "2.0.9.2 Saison 2014/15\n2.0.9.1 Fehler behoben");
+  EXPECT_EQ(gateway_->HttpGetText("/zak/dl/fw1415.php?s=1", true, "F"), "2.0.9.2 Saison 2014/15");
+}
+
+TEST_F(HttpGatewayTest, LongAnswerIsReadCompletelyWithBreathsBetweenReads) {
+  std::string history;
+  while (history.size() < 5000) history += "Tabellenführer wechselt; ";
+  history += "Ende";
+  DataServiceProcess service({"--history", QString::fromStdString(history)});
+  ASSERT_TRUE(service.running());
+  UseHost(service.host());
+  EXPECT_EQ(GetVersionListText(*gateway_), history);
+  EXPECT_GT(breaths_, 0);
+}
+
+TEST_F(HttpGatewayTest, ShortAnswersAndNotFoundPagesGiveTheFailureText) {
+  {
+    DataServiceProcess service({"--latest-version", "1"});
+    ASSERT_TRUE(service.running());
+    UseHost(service.host());
+    EXPECT_EQ(GetLatestVersionText(*gateway_), kConnectionFailedText);
+    EXPECT_EQ(gateway_->HttpGetText("/zak/gibt-es-nicht.php", false, "F"), "F");
+  }
+  DataServiceProcess service({"--latest-version", " 2.1.0.0 \r\nalt"});
+  ASSERT_TRUE(service.running());
+  UseHost(service.host());
+  EXPECT_EQ(GetLatestVersionText(*gateway_), "2.1.0.0");
+}
+
+TEST_F(HttpGatewayTest, NewsLineIsUnshiftedOrTheDefault) {
+  {
+    DataServiceProcess service({"--news", "Heute: Derby in Rostock"});
+    ASSERT_TRUE(service.running());
+    UseHost(service.host());
+    EXPECT_EQ(GetNewsLine(*gateway_), "Heute: Derby in Rostock");
+  }
+  // The service has gone: its port is free now.
+  EXPECT_EQ(GetNewsLine(*gateway_), kDefaultNewsLine);
+}
+
+TEST_F(HttpGatewayTest, NothingListeningGivesTheFailureText) {
+  int port = 0;
+  {
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+    port = probe.serverPort();
+  }
+  UseHost("127.0.0.1:" + QString::number(port));
+  EXPECT_EQ(gateway_->HttpGetText("/zak/ud/news1415.php", false, "F"), "F");
+  EXPECT_EQ(GetVersionInfoText(*gateway_), kConnectionFailedText);
+}
+
+// A peer that accepts the connection and never says a word: the request gives up after the
+// time-out and leaves no connection open.
+TEST_F(HttpGatewayTest, SilentServerGivesTheFailureTextAfterTheTimeout) {
+  QTcpServer silent;
+  ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+  UseHost("127.0.0.1:" + QString::number(silent.serverPort()));
+  data_->options.ServerTimeoutMs = 400;
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_EQ(gateway_->HttpGetText("/zak/dl/fw1415.php?s=2", true, "F"), "F");
+  EXPECT_GE(clock.elapsed(), 360);    // the timer's own granularity aside, it waited
+  EXPECT_LT(clock.elapsed(), 20000);  // it did give up
+
+  QTcpSocket* peer = silent.nextPendingConnection();
+  ASSERT_NE(peer, nullptr);
+  QByteArray request = peer->readAll();
+  for (int i = 0; i < 50 && peer->state() == QAbstractSocket::ConnectedState; ++i) {
+    peer->waitForReadyRead(100);
+    request += peer->readAll();
+  }
+  EXPECT_NE(peer->state(), QAbstractSocket::ConnectedState) << "the request is still open";
+  EXPECT_TRUE(request.startsWith("GET /zak/dl/fw1415.php?s=2 HTTP/1.1\r\n")) << request.data();
+  EXPECT_TRUE(request.contains("Connection: Keep-Alive")) << request.data();
+}
+
+TEST_F(HttpGatewayTest, AgentTextIsShiftedBytes) {
+  QTcpServer peer;
+  ASSERT_TRUE(peer.listen(QHostAddress::LocalHost, 0));
+  UseHost("127.0.0.1:" + QString::number(peer.serverPort()));
+  data_->options.ServerTimeoutMs = 300;
+  data_->identity.SystemInfoText = "MÜNCHEN";
+  gateway_->HttpGetText("/zak/ud/news1415.php", false, "F");
+  QTcpSocket* socket = peer.nextPendingConnection();
+  ASSERT_NE(socket, nullptr);
+  socket->waitForReadyRead(2000);
+  const QByteArray request = socket->readAll();
+  const qsizetype at = request.indexOf("User-Agent: ");
+  ASSERT_GE(at, 0);
+  QByteArray agent = request.mid(at + 12, request.indexOf("\r\n", at) - at - 12);
+  for (char& c : agent) c = static_cast<char>(static_cast<unsigned char>(c) ^ 0x80);
+  // 17:00 local time on 23 May 2015, minus two hours; code 18; the name in Windows-1252.
+  EXPECT_EQ(agent, QByteArray("ZAK1415-143239320018"
+                              "00-1A-2B-3C-4D-5E M\xDCNCHEN"));
+}
+
+}  // namespace
+}  // namespace zak

@@ -1,0 +1,207 @@
+#include "service/league_loading.h"
+
+#include <QTcpServer>
+#include <algorithm>
+
+#include "core/scrambling.h"
+#include "core/season_file.h"
+#include "core/stored_league_text.h"
+#include "core/text_util.h"
+#include "data_service_process.h"
+#include "proxy_process.h"
+#include "service_fixture.h"
+
+namespace zak {
+namespace {
+
+using testing::DataServiceProcess;
+using testing::ProxyProcess;
+
+constexpr const char* kLeagueRequests = "/zak/ud/gd1415.php";
+
+class LeagueLoadingTest : public testing::ServiceFixture {
+ protected:
+  // The start-up's loading of every league from the store first.
+  std::array<bool, kLeagueCount> LoadAll() {
+    std::array<bool, kLeagueCount> ok{};
+    for (int league = 0; league < kLeagueCount; ++league) {
+      ok[league] = LoadLeague(*context_, data_->teamTable, status_, league, false, 0);
+    }
+    return ok;
+  }
+
+  static std::unique_ptr<MatchData> Season(int league) {
+    auto season = std::make_unique<MatchData>();
+    EXPECT_TRUE(ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, league), *season, league).ok());
+    return season;
+  }
+
+  static void ExpectLeague(const MatchData& actual, const MatchData& expected, int league) {
+    for (int day = 0; day < kDaySlots; ++day) {
+      for (int slot = 0; slot < kMatchSlots; ++slot) {
+        ASSERT_EQ(actual(slot, league, day), expected(slot, league, day))
+            << "league " << league << " day " << day + 1 << " slot " << slot;
+      }
+    }
+  }
+};
+
+TEST_F(LeagueLoadingTest, FirstStartDownloadsAndStoresTheNextReadsTheStoredCopies) {
+  DataServiceProcess service;
+  ASSERT_TRUE(service.running());
+  UseHost(service.host());
+
+  EXPECT_EQ(LoadAll(),
+            (std::array<bool, kLeagueCount>{true, true, true, true, true, true, true, true}));
+  EXPECT_TRUE(messages_.shown.empty());
+  EXPECT_EQ(service.RequestCount(kLeagueRequests), kLeagueCount);
+  for (int league = 0; league < 3; ++league) {
+    ExpectLeague(data_->matchData, *Season(league), league);
+    EXPECT_FALSE(GetSettingValue(kSectionData, LeagueDataKey(league), "").empty());
+    EXPECT_EQ(GetSettingValue(kSectionData, UpdateCountKey(league), ""), "1");
+    EXPECT_EQ(data_->serverUpdateCount[league], 1);
+  }
+  // Leagues without a season file: the service has nothing, and nothing is stored.
+  EXPECT_EQ(GetSettingValue(kSectionData, LeagueDataKey(5), "none"), "none");
+
+  Restart();
+  LoadAll();
+  for (int league = 0; league < 3; ++league) {
+    ExpectLeague(data_->matchData, *Season(league), league);
+    EXPECT_EQ(data_->serverUpdateCount[league], 1);
+  }
+  // The stored copy's loading computes the table of the current day: the final one.
+  const auto& rows = data_->teamTable[0];
+  const auto leader =
+      std::find_if(rows.begin(), rows.end(), [](const TeamRow& row) { return row.Rank == 1; });
+  ASSERT_NE(leader, rows.end());
+  EXPECT_EQ(leader->Name, "Bayern München");
+  EXPECT_EQ(leader->Points, 79);
+  // Only the leagues without a stored copy asked again.
+  EXPECT_EQ(service.RequestCount(kLeagueRequests), kLeagueCount + 5);
+  EXPECT_EQ(service.RequestCount("/zak/ud/gd1415.php?l=1&"), 1);
+  EXPECT_TRUE(messages_.shown.empty());
+}
+
+TEST_F(LeagueLoadingTest, CurrentUpdateCountKeepsTheStoredCopy) {
+  DataServiceProcess service;
+  ASSERT_TRUE(service.running());
+  UseHost(service.host());
+  ASSERT_TRUE(LoadLeague(*context_, data_->teamTable, status_, 1, true, 0));
+  const std::string stored = GetSettingValue(kSectionData, LeagueDataKey(1), "");
+
+  Restart();
+  LeagueSource source = LeagueSource::kNone;
+  EXPECT_TRUE(LoadLeague(*context_, data_->teamTable, status_, 1, true, data_->serverUpdateCount[1],
+                         &source));
+  EXPECT_EQ(source, LeagueSource::kStore);
+  EXPECT_EQ(service.RequestCount("/zak/ud/gd1415.php?l=2&ui=1"), 1);
+  EXPECT_TRUE(messages_.shown.empty());
+  ExpectLeague(data_->matchData, *Season(1), 1);
+  EXPECT_EQ(GetSettingValue(kSectionData, LeagueDataKey(1), ""), stored);
+}
+
+TEST_F(LeagueLoadingTest, NothingListeningShowsTheConnectionMessageAndUsesTheStoredCopy) {
+  {
+    DataServiceProcess service;
+    ASSERT_TRUE(service.running());
+    UseHost(service.host());
+    ASSERT_TRUE(LoadLeague(*context_, data_->teamTable, status_, 0, true, 0));
+  }
+  Restart();
+  LeagueSource source = LeagueSource::kNone;
+  EXPECT_FALSE(LoadLeague(*context_, data_->teamTable, status_, 0, true, 0, &source));
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].kind, MessageKind::kWarning);
+  EXPECT_EQ(messages_.shown[0].text, kNoConnectionMessage);
+  EXPECT_EQ(messages_.shown[0].title, "");
+  EXPECT_EQ(source, LeagueSource::kStore);
+  ExpectLeague(data_->matchData, *Season(0), 0);
+}
+
+TEST_F(LeagueLoadingTest, DamagedStoredCopyIsReportedAndDownloadedAgain) {
+  DataServiceProcess service;
+  ASSERT_TRUE(service.running());
+  UseHost(service.host());
+  ASSERT_TRUE(LoadLeague(*context_, data_->teamTable, status_, 2, false, 0));
+  const std::string stored = GetSettingValue(kSectionData, LeagueDataKey(2), "");
+  const std::vector<std::string> records = Split(ScrambleSetting(stored), "|");
+  ASSERT_EQ(records.size(), 380u);
+  std::string cut;
+  for (int i = 0; i < 200; ++i) cut += (i ? "|" : "") + records[i];
+  SaveSettingValue(kSectionData, LeagueDataKey(2), ScrambleSetting(cut));
+
+  Restart();
+  LeagueSource source = LeagueSource::kNone;
+  EXPECT_TRUE(LoadLeague(*context_, data_->teamTable, status_, 2, false, 0, &source));
+  EXPECT_EQ(source, LeagueSource::kService);
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].kind, MessageKind::kInformation);
+  EXPECT_EQ(messages_.shown[0].title, "Fehlerhafte Daten");
+  EXPECT_EQ(messages_.shown[0].text,
+            "Gespeicherte Daten sind fehlerhaft. Daten werden erneut aus dem Internet geladen.");
+  EXPECT_EQ(service.RequestCount("/zak/ud/gd1415.php?l=3&ui=0"), 2);
+  EXPECT_EQ(GetSettingValue(kSectionData, LeagueDataKey(2), ""), stored);
+  ExpectLeague(data_->matchData, *Season(2), 2);
+}
+
+TEST_F(LeagueLoadingTest, ParsingReportsProgressAndComputesTheTableUpToDaySeven) {
+  DataServiceProcess service;
+  ASSERT_TRUE(service.running());
+  UseHost(service.host());
+  EXPECT_EQ(RequestLeagueData(*context_, data_->teamTable, status_, 0, 0), kRequestNewData);
+  EXPECT_EQ(status_.texts.front(), "Download...");
+  EXPECT_EQ(status_.maximum, 305);  // 306 items
+  EXPECT_EQ(status_.highest, 305);
+  EXPECT_EQ(status_.current, 0);
+  for (int slot = 0; slot < GetTeamCount(0); ++slot) {
+    EXPECT_EQ(data_->teamTable[0][slot].Games, 7) << data_->teamTable[0][slot].Name;
+  }
+  EXPECT_GE(breaths_, 306);
+}
+
+TEST_F(LeagueLoadingTest, ProxyWithTheRightPasswordPassesAndWithAWrongOneFailsCleanly) {
+  DataServiceProcess service;
+  ASSERT_TRUE(service.running());
+  ProxyProcess proxy("zak", "Abstiegskampf");
+  ASSERT_TRUE(proxy.running()) << proxy.error().toStdString();
+  UseHost(service.host());
+  data_->options.ProxyEnabled = true;
+  data_->options.ProxyServer = "127.0.0.1";
+  data_->options.ProxyPort = static_cast<std::uint16_t>(proxy.port());
+  data_->options.ProxyUser = "zak";
+  data_->options.ProxyPassword = "Abstiegskampf";
+  EXPECT_EQ(RequestLeagueData(*context_, data_->teamTable, status_, 1, 0), kRequestNewData);
+  ExpectLeague(data_->matchData, *Season(1), 1);
+  EXPECT_TRUE(messages_.shown.empty());
+
+  data_->options.ProxyPassword = "Klassenerhalt";
+  EXPECT_EQ(RequestLeagueData(*context_, data_->teamTable, status_, 1, 0), kRequestFailed);
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text, kNoConnectionMessage);
+  // Both requests went through the proxy; the second never reached the service.
+  EXPECT_EQ(service.RequestCount(kLeagueRequests), 1);
+}
+
+TEST_F(LeagueLoadingTest, ProxyThatDropsTheAgentGivesTheFilteredMessage) {
+  DataServiceProcess service;
+  ASSERT_TRUE(service.running());
+  ProxyProcess proxy("zak", "geheim", true);
+  ASSERT_TRUE(proxy.running()) << proxy.error().toStdString();
+  UseHost(service.host());
+  data_->options.ProxyEnabled = true;
+  data_->options.ProxyServer = "127.0.0.1";
+  data_->options.ProxyPort = static_cast<std::uint16_t>(proxy.port());
+  data_->options.ProxyUser = "zak";
+  data_->options.ProxyPassword = "geheim";
+  EXPECT_EQ(RequestLeagueData(*context_, data_->teamTable, status_, 0, 0), kRequestFailed);
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].kind, MessageKind::kWarning);
+  EXPECT_EQ(messages_.shown[0].text, FilteredRequestMessage());
+  EXPECT_NE(FilteredRequestMessage().find(ZAK_MAKER_NAME), std::string::npos);
+  EXPECT_NE(FilteredRequestMessage().find(ZAK_CONTACT_ADDRESS), std::string::npos);
+  EXPECT_EQ(service.RequestCount(kLeagueRequests), 1);
+}
+
+}  // namespace
+}  // namespace zak

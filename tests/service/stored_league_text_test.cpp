@@ -1,0 +1,74 @@
+#include "core/stored_league_text.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "core/season_file.h"
+#include "core/text_util.h"
+
+namespace zak {
+namespace {
+
+TEST(StoredLeagueTextTest, RecordLayoutAndOrder) {
+  auto data = std::make_unique<MatchData>();
+  MatchRecord& r = (*data)(1, 2, 0);
+  r = {"Hansa Rostock", "Arminia Bielefeld", 2, 0, true, "26.07.14 14:00"};
+  (*data)(0, 2, 1) = {"A", "B", -1, -1, false, ""};
+  const std::string text = EncodeStoredLeague(*data, 2);
+  const auto records = Split(text, "|");
+  ASSERT_EQ(records.size(), 380u);
+  EXPECT_EQ(records[0], "Falsch;;-1;-1;;");
+  EXPECT_EQ(records[1], "Wahr;26.07.14 14:00;0;2;Arminia Bielefeld;Hansa Rostock");
+  EXPECT_EQ(records[10], "Falsch;;-1;-1;B;A");
+}
+
+TEST(StoredLeagueTextTest, RealSeasonComesBackIdentical) {
+  auto season = std::make_unique<MatchData>();
+  ASSERT_TRUE(ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, 1), *season, 1).ok());
+  // Goals -1 and empty kick-offs must survive as well.
+  (*season)(9, 1, 37) = {"Ohne Anstoß", "Ohne Tore", -1, -1, false, ""};
+  (*season)(0, 1, 33).HomeGoals = -1;
+  (*season)(0, 1, 33).Played = false;
+  (*season)(1, 1, 33).KickOff.clear();
+
+  auto loaded = std::make_unique<MatchData>();
+  (*loaded)(0, 0, 0).Home = "another league stays";
+  const StoredLeagueRead read = DecodeStoredLeague(EncodeStoredLeague(*season, 1), *loaded, 1);
+  EXPECT_TRUE(read.ok);
+  EXPECT_EQ(read.records, 380);
+  for (int day = 0; day < kDaySlots; ++day) {
+    for (int slot = 0; slot < kMatchSlots; ++slot) {
+      ASSERT_EQ((*loaded)(slot, 1, day), (*season)(slot, 1, day)) << day << "/" << slot;
+    }
+  }
+  EXPECT_EQ((*loaded)(0, 0, 0).Home, "another league stays");
+}
+
+TEST(StoredLeagueTextTest, DamagedCopiesStopWhereTheDamageIs) {
+  auto season = std::make_unique<MatchData>();
+  ASSERT_TRUE(ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, 0), *season, 0).ok());
+  const auto records = Split(EncodeStoredLeague(*season, 0), "|");
+  std::string cut;
+  for (int i = 0; i < 200; ++i) cut += (i ? "|" : "") + records[i];
+
+  auto loaded = std::make_unique<MatchData>();
+  StoredLeagueRead read = DecodeStoredLeague(cut, *loaded, 0);
+  EXPECT_FALSE(read.ok);
+  EXPECT_EQ(read.records, 200);
+  EXPECT_EQ((*loaded)(9, 0, 19), (*season)(9, 0, 19));  // record 199 was read
+
+  std::string badGoal = EncodeStoredLeague(*season, 0);
+  badGoal.replace(badGoal.find(";2;"), 3, ";x;");
+  read = DecodeStoredLeague(badGoal, *loaded, 0);
+  EXPECT_FALSE(read.ok);
+  EXPECT_LT(read.records, 380);
+
+  read = DecodeStoredLeague("Wahr;;1;1;A", *loaded, 0);  // five fields
+  EXPECT_FALSE(read.ok);
+  EXPECT_EQ(read.records, 0);
+  EXPECT_FALSE(DecodeStoredLeague("", *loaded, 0).ok);
+}
+
+}  // namespace
+}  // namespace zak

@@ -1,0 +1,152 @@
+#include "settings/settings_store.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "core/scrambling.h"
+#include "core/windows1252.h"
+#include "temporary_store.h"
+
+namespace zak {
+namespace {
+
+class SettingsStoreTest : public ::testing::Test {
+ protected:
+  testing::TemporaryStore store_;
+};
+
+TEST_F(SettingsStoreTest, AbsentKeyGivesTheCallersDefault) {
+  EXPECT_EQ(GetSettingValue(kSectionStart, "liga", "0"), "0");
+  EXPECT_EQ(GetSettingValue(kSectionProxy, "Address", "fallback"), "fallback");
+  SaveSettingValue(kSectionStart, "liga", "5");
+  EXPECT_EQ(GetSettingValue(kSectionStart, "liga", "0"), "5");
+  // The same key in another section is another value.
+  EXPECT_EQ(GetSettingValue(kSectionHtml, "liga", "x"), "x");
+}
+
+TEST_F(SettingsStoreTest, SectionNamesAndUnknownSections) {
+  EXPECT_EQ(GetSectionName(0), "HTML");
+  EXPECT_EQ(GetSectionName(1), "Start");
+  EXPECT_EQ(GetSectionName(2), "Data");
+  EXPECT_EQ(GetSectionName(3), "Proxy");
+  EXPECT_EQ(GetSectionName(4), "Server");
+  EXPECT_EQ(GetSectionName(5), "");
+  EXPECT_EQ(GetSectionName(-1), "");
+  SaveSettingValue(7, "k", "v");
+  EXPECT_EQ(GetSettingValue(7, "k", "d"), "d");
+}
+
+TEST_F(SettingsStoreTest, KeyTableHoldsEveryKeyWithItsDefault) {
+  EXPECT_EQ(SettingDefault(kSectionStart, "autodl"), "1");
+  EXPECT_EQ(SettingDefault(kSectionStart, "autoup"), "1");
+  EXPECT_EQ(SettingDefault(kSectionProxy, "en"), "0");
+  EXPECT_EQ(SettingDefault(kSectionServer, "Timeout"), "5");
+  EXPECT_EQ(SettingDefault(kSectionServer, "Host"), ZAK_SERVER_HOST);
+  EXPECT_EQ(SettingDefault(kSectionData, "14u3"), "0");
+  EXPECT_EQ(SettingDefault(kSectionHtml, "fav7"), "0");
+  EXPECT_EQ(LeagueDataKey(3), "143");
+  EXPECT_EQ(UpdateCountKey(3), "14u3");
+  EXPECT_EQ(FavouriteTeamKey(3), "fav3");
+  EXPECT_EQ(SettingKeys().size(), 13u + 3u * 8u);
+}
+
+// Every byte a scrambled value can hold, NUL included, must come back from the file itself.
+TEST_F(SettingsStoreTest, EveryByteSurvivesTheFile) {
+  std::string bytes;
+  for (int b = 0; b < 256; ++b) bytes += static_cast<char>(b);
+  const std::string text = FromWindows1252(bytes);
+  SaveSettingValue(kSectionData, "140", text);
+  // "Ê" is the complement of the key's first character: its scrambled code is 0.
+  const std::string plain = "Ê Bayern München;-1;;Wahr";
+  const std::string scrambled = ScrambleSetting(plain);
+  ASSERT_NE(scrambled.find('\0'), std::string::npos);
+  SaveSettingValue(kSectionProxy, "Pass", scrambled);
+  EXPECT_EQ(GetSettingValue(kSectionData, "140", ""), text);
+
+  // A copy of the file is read by a settings object that has never seen it: what it finds
+  // was written to disk, not kept in this process.
+  const QString copy = store_.path() + "/copy.ini";
+  ASSERT_TRUE(QFile::copy(QString::fromStdString(SettingsFilePath()), copy));
+  const QSettings fresh(copy, QSettings::IniFormat);
+  const QByteArray stored = fresh.value("Data/140").toByteArray();
+  EXPECT_EQ(std::string(stored.constData(), stored.size()), bytes);
+  const QByteArray pass = fresh.value("Proxy/Pass").toByteArray();
+  EXPECT_EQ(ScrambleSetting(FromWindows1252(std::string(pass.constData(), pass.size()))), plain);
+}
+
+TEST_F(SettingsStoreTest, FileLivesInTheUsersFolderAndOnlyTheOwnerReadsIt) {
+  SaveSettingValue(kSectionStart, "liga", "1");
+  const QString file = QString::fromStdString(SettingsFilePath());
+  EXPECT_EQ(file, store_.path() + "/ZAK1415/ZAK1415.ini");
+  struct stat info {};
+  ASSERT_EQ(stat(file.toLocal8Bit().constData(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST_F(SettingsStoreTest, HandWrittenValuesReadAsText) {
+  SaveSettingValue(kSectionStart, "liga", "1");
+  {
+    std::ofstream file(SettingsFilePath(), std::ios::app);
+    file << "[Server]\nHost=127.0.0.1:9\n";
+  }
+  EXPECT_EQ(GetSettingValue(kSectionServer, "Host", ""), "127.0.0.1:9");
+}
+
+TEST(BooleanTextTest, OnlyWahrIsTrue) {
+  EXPECT_EQ(BoolToText(true), "Wahr");
+  EXPECT_EQ(BoolToText(false), "Falsch");
+  EXPECT_TRUE(IsTrueText("Wahr"));
+  for (const char* text : {"wahr", "Wahr ", "WAHR", "Falsch", "", "1", "True"}) {
+    EXPECT_FALSE(IsTrueText(text)) << text;
+  }
+}
+
+TEST(FileHelpersTest, FolderOfPath) {
+  EXPECT_EQ(GetFolderOfPath("C:\\Daten\\zak\\liga.zak"), "C:\\Daten\\zak\\");
+  EXPECT_EQ(GetFolderOfPath("/home/fan/zak/liga.zak"), "/home/fan/zak/");
+  EXPECT_EQ(GetFolderOfPath("D:"), "D:\\");
+  EXPECT_EQ(GetFolderOfPath("liga.zak"), "liga.zak");
+  EXPECT_EQ(GetFolderOfPath(""), "\\");
+}
+
+TEST(FileHelpersTest, FileExistsOnlyForFiles) {
+  QTemporaryDir dir;
+  const std::string folder = dir.path().toStdString();
+  const std::string file = folder + "/liga.zak";
+  std::ofstream(file) << "x";
+  EXPECT_TRUE(FileExists(file));
+  EXPECT_FALSE(FileExists(folder));
+  EXPECT_FALSE(FileExists(folder + "/fehlt.zak"));
+  EXPECT_FALSE(FileExists(""));
+}
+
+TEST(FileHelpersTest, WritableFolderKeepsTheUsersFilesAndLeavesNothingBehind) {
+  QTemporaryDir dir;
+  const std::string folder = dir.path().toStdString();
+  std::ofstream(folder + "/test.tmp") << "the user's own file";
+  EXPECT_TRUE(IsFolderWritable("  " + folder + "  "));
+  EXPECT_TRUE(IsFolderWritable(folder + "/"));
+  std::ifstream kept(folder + "/test.tmp");
+  std::string content;
+  std::getline(kept, content);
+  EXPECT_EQ(content, "the user's own file");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+  EXPECT_FALSE(IsFolderWritable(folder + "/fehlt"));
+  if (geteuid() != 0) {  // root writes into read-only folders all the same
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(IsFolderWritable(folder));
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  }
+}
+
+}  // namespace
+}  // namespace zak

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# zak-cli download and table on a fresh settings store against the real data service: the first
+# run downloads and stores, the next reads the stored copies, the stored tables equal the
+# season's, and without the service the stored copies carry on.
+set -u
+cli=$1
+service=$2
+season=$3
+failures=0
+fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
+
+work=$(mktemp -d)
+service_pid=""
+cleanup() {
+  [ -n "$service_pid" ] && kill "$service_pid" 2>/dev/null && wait "$service_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+# Loopback traffic stays on loopback, whatever proxy the environment names.
+unset http_proxy HTTP_PROXY all_proxy ALL_PROXY
+export XDG_CONFIG_HOME=$work/config
+
+"$service" --port 0 --threads 1 --season "$season" --state "$work/state" \
+  >"$work/service.out" 2>"$work/service.log" &
+service_pid=$!
+for _ in $(seq 100); do grep -q '^listening on' "$work/service.out" 2>/dev/null && break; sleep 0.1; done
+port=$(sed -n 's/^listening on .*:\([0-9]*\)$/\1/p' "$work/service.out")
+[ -n "$port" ] || { echo "FAIL: the data service does not start"; exit 1; }
+# The store names the service's address, as a user's store names the maker's host.
+mkdir -p "$XDG_CONFIG_HOME/ZAK1415"
+printf '[Server]\nHost=127.0.0.1:%s\n' "$port" >"$XDG_CONFIG_HOME/ZAK1415/ZAK1415.ini"
+requests() { grep -c " GET /zak/ud/gd1415.php?$1" "$work/service.log"; }
+
+out=$("$cli" download 2>"$work/err"); status=$?
+[ "$status" -eq 0 ] || fail "first download: status $status: $(cat "$work/err")"
+[ "$(printf '0\t1. Bundesliga\tDatendienst\t306')" = "$(sed -n 1p <<<"$out")" ] || fail "league 0: $out"
+[ "$(printf '2\t3. Liga\tDatendienst\t380')" = "$(sed -n 3p <<<"$out")" ] || fail "league 2: $out"
+[ "$(printf '5\tRegionalliga West\tkeine Daten\t0')" = "$(sed -n 6p <<<"$out")" ] || fail "league 5: $out"
+[ "$(wc -l <<<"$out")" -eq 8 ] || fail "eight lines expected"
+[ ! -s "$work/err" ] || fail "messages on a clean download: $(cat "$work/err")"
+[ "$(stat -c %a "$XDG_CONFIG_HOME/ZAK1415/ZAK1415.ini")" = 600 ] || fail "store readable by others"
+first=$(requests "l=1&ui=0")
+
+out=$("$cli" download 2>"$work/err"); status=$?
+[ "$status" -eq 0 ] || fail "second download: status $status"
+[ "$(printf '1\t2. Bundesliga\tgespeichert\t306')" = "$(sed -n 2p <<<"$out")" ] || fail "second run: $out"
+# The second run sends the stored update count and reads the stored copy without a request.
+[ "$(requests "l=1&ui=0")" -eq "$first" ] || fail "league 0 was asked again without its count"
+[ "$(requests "l=1&ui=1")" -eq 1 ] || fail "the stored update count was not sent"
+
+for league in 0 1 2; do
+  stored=$("$cli" table --league "$league" --day 34 --tsv); status=$?
+  [ "$status" -eq 0 ] || fail "stored table $league: status $status"
+  [ "$stored" = "$("$cli" table --season "$season" --league "$league" --day 34 --tsv)" ] \
+    || fail "stored table of league $league differs from the season's"
+done
+"$cli" table --league 4 --tsv >/dev/null 2>"$work/err" && fail "a league without stored data"
+grep -q "keine gespeicherten Daten" "$work/err" || fail "no word about the missing data"
+
+# Without the service: the connection message, then the stored copies.
+kill "$service_pid"; wait "$service_pid" 2>/dev/null; service_pid=""
+out=$("$cli" download 2>"$work/err"); status=$?
+[ "$status" -eq 1 ] || fail "download without the service: status $status"
+grep -q "^Warnung: Konnte keine Verbindung zum Server herstellen." "$work/err" \
+  || fail "no connection message: $(cat "$work/err")"
+[ "$(printf '0\t1. Bundesliga\tgespeichert\t306')" = "$(sed -n 1p <<<"$out")" ] || fail "offline: $out"
+
+echo "$((failures == 0 ? 1 : 0)) passed, $failures failed"
+[ "$failures" -eq 0 ]

@@ -11,7 +11,10 @@ using tcp = net::ip::tcp;
 
 Listener::Listener(net::io_context& io, const tcp::endpoint& endpoint,
                    const ServiceContext& context)
-    : io_(io), acceptor_(net::make_strand(io)), context_(context) {
+    : io_(io),
+      acceptor_(net::make_strand(io)),
+      pause_(acceptor_.get_executor()),
+      context_(context) {
   acceptor_.open(endpoint.protocol());
   acceptor_.set_option(net::socket_base::reuse_address(true));
   acceptor_.bind(endpoint);
@@ -24,6 +27,7 @@ void Listener::Stop() {
   net::post(acceptor_.get_executor(), [this] {
     boost::system::error_code ignored;
     acceptor_.close(ignored);
+    pause_.cancel();
   });
 }
 
@@ -33,13 +37,17 @@ void Listener::Accept() {
   acceptor_.async_accept(net::make_strand(io_),
                          [this](boost::system::error_code ec, tcp::socket socket) {
                            if (ec == net::error::operation_aborted || !acceptor_.is_open()) return;
-                           if (ec) {
-                             // Out of descriptors or the like: note it and keep accepting.
-                             WriteLogLine("accept failed: " + ec.message());
-                           } else {
+                           if (!ec) {
                              StartHttpSession(std::move(socket), context_);
+                             return Accept();
                            }
-                           Accept();
+                           // Out of descriptors or the like: note it, and try again once
+                           // connections had time to end.
+                           WriteLogLine("accept failed: " + ec.message());
+                           pause_.expires_after(std::chrono::milliseconds(100));
+                           pause_.async_wait([this](boost::system::error_code waited) {
+                             if (!waited && acceptor_.is_open()) Accept();
+                           });
                          });
 }
 

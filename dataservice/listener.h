@@ -3,6 +3,7 @@
 
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/steady_timer.hpp>
 
 #include "http_session.h"
 
@@ -23,6 +24,7 @@ class Listener {
 
   boost::asio::io_context& io_;
   boost::asio::ip::tcp::acceptor acceptor_;
+  boost::asio::steady_timer pause_;  // after a failed accept
   const ServiceContext& context_;
 };
 

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <fstream>
 #include <memory>
+#include <random>
 #include <thread>
 
 #include "core/league_data_text.h"
@@ -200,6 +201,15 @@ TEST_F(Service, OversizedAndBrokenRequestsAreRefused) {
     HttpConnection broken(service->port());
     broken.SendRaw(junk);
     EXPECT_EQ(broken.Receive().status, 400u);
+  }
+  // Random bytes, some after a valid request line: each connection ends, the service lives on.
+  std::mt19937 random(1415);
+  for (int i = 0; i < 200; ++i) {
+    std::string bytes(random() % 300, '\0');
+    for (char& c : bytes) c = static_cast<char>(random());
+    HttpConnection connection(service->port());
+    connection.SendRaw((i % 2 ? "GET / HTTP/1.1\r\n"s : ""s) + bytes + "\r\n\r\n");
+    EXPECT_TRUE(connection.ClosedWithin(3s) || connection.Receive().status >= 400);
   }
   EXPECT_EQ(Count(service->port(), 1), "1");
 }

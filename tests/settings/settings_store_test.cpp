@@ -43,20 +43,6 @@ TEST_F(SettingsStoreTest, SectionNamesAndUnknownSections) {
   EXPECT_EQ(GetSettingValue(7, "k", "d"), "d");
 }
 
-TEST_F(SettingsStoreTest, KeyTableHoldsEveryKeyWithItsDefault) {
-  EXPECT_EQ(SettingDefault(kSectionStart, "autodl"), "1");
-  EXPECT_EQ(SettingDefault(kSectionStart, "autoup"), "1");
-  EXPECT_EQ(SettingDefault(kSectionProxy, "en"), "0");
-  EXPECT_EQ(SettingDefault(kSectionServer, "Timeout"), "5");
-  EXPECT_EQ(SettingDefault(kSectionServer, "Host"), ZAK_SERVER_HOST);
-  EXPECT_EQ(SettingDefault(kSectionData, "14u3"), "0");
-  EXPECT_EQ(SettingDefault(kSectionHtml, "fav7"), "0");
-  EXPECT_EQ(LeagueDataKey(3), "143");
-  EXPECT_EQ(UpdateCountKey(3), "14u3");
-  EXPECT_EQ(FavouriteTeamKey(3), "fav3");
-  EXPECT_EQ(SettingKeys().size(), 13u + 3u * 8u);
-}
-
 // Every byte a scrambled value can hold, NUL included, must come back from the file itself.
 TEST_F(SettingsStoreTest, EveryByteSurvivesTheFile) {
   std::string bytes;

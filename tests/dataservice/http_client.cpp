@@ -1,7 +1,11 @@
 #include "http_client.h"
 
+#include <poll.h>
+#include <sys/socket.h>
+
 #include <boost/asio/write.hpp>
 #include <boost/beast/http.hpp>
+#include <cerrno>
 #include <stdexcept>
 
 #include "core/scrambling.h"
@@ -63,12 +67,19 @@ HttpAnswer HttpConnection::Receive() {
 }
 
 bool HttpConnection::ClosedWithin(std::chrono::milliseconds limit) {
-  char byte = 0;
-  error_code ec;
-  do {
-    ec = Run(limit, [&](auto done) { stream_.async_read_some(net::buffer(&byte, 1), done); });
-  } while (!ec);
-  return ec == net::error::eof || ec == net::error::connection_reset;
+  // Plain poll and recv: a timed-out Beast read would close the socket itself.
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  const int fd = stream_.socket().native_handle();
+  char bytes[4096];
+  while (true) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    pollfd ready{fd, POLLIN, 0};
+    if (left.count() < 0 || poll(&ready, 1, static_cast<int>(left.count())) <= 0) return false;
+    const ssize_t n = recv(fd, bytes, sizeof bytes, MSG_DONTWAIT);
+    if (n == 0) return true;
+    if (n < 0 && errno != EAGAIN && errno != EINTR) return errno == ECONNRESET;
+  }
 }
 
 HttpAnswer Get(std::uint16_t port, const std::string& target, const std::string& agent) {

@@ -19,12 +19,14 @@ ProgressPicture::ProgressPicture(QWidget* parent) : QWidget(parent) {
 }
 
 void ProgressPicture::Clear() {
+  FitCanvas();
   canvas_.fill(palette().color(QPalette::Window));
   update();
 }
 
 void ProgressPicture::FillFromLeft(int widthPx) {
-  if (canvas_.isNull() || widthPx <= 0) return;
+  FitCanvas();
+  if (widthPx <= 0) return;
   QPainter painter(&canvas_);
   painter.fillRect(QRect(0, 0, widthPx, canvas_.height()), CtrStatusProgressBar::kBarColour);
   update();
@@ -35,7 +37,12 @@ void ProgressPicture::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, canvas_);
 }
 
-void ProgressPicture::resizeEvent(QResizeEvent*) {
+void ProgressPicture::resizeEvent(QResizeEvent*) { FitCanvas(); }
+
+// The canvas follows the panel's size, keeping what was painted; a hidden panel gets its size
+// before its first resize event, so drawing fits it first too.
+void ProgressPicture::FitCanvas() {
+  if (canvas_.size() == size().expandedTo(QSize(1, 1))) return;
   QImage grown(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
   grown.fill(palette().color(QPalette::Window));
   if (!canvas_.isNull()) {
@@ -90,7 +97,7 @@ void CtrStatusProgressBar::LayOut() {
   const double s = statusWidth_;
   const int wTwips = width() * kTwipsPerPixel;
   const int hTwips = height() * kTwipsPerPixel;
-  lblStatus_->setGeometry(Twips(60), Twips(30), std::max(0, Twips(s) - Twips(60)), Twips(255));
+  lblStatus_->setGeometry(Twips(60), Twips(30), Twips(s), Twips(255));
   picProgress_->setGeometry(Twips(s + 45), Twips(15), std::max(0, Twips(wTwips - s - 60)),
                             std::max(0, Twips(hTwips - 30)));
 }

@@ -25,6 +25,7 @@ class ProgressPicture : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void FitCanvas();
   QImage canvas_;
 };
 

@@ -1,0 +1,104 @@
+#include "main_window_session.h"
+
+#include <QDate>
+#include <QFile>
+#include <QTcpServer>
+#include <QTextStream>
+
+#include "core/catalogue.h"
+#include "settings/settings_store.h"
+
+namespace zak::testing {
+namespace {
+
+// Fixtures for every team against every other twice (the circle method), one match day a week
+// from 1 August 2014, with results made up from the pairing. Days after `lastPlayedDay` have
+// no results; days after `lastDay` are not written.
+QString RoundRobin(int league, int lastDay, int lastPlayedDay) {
+  TeamTable catalogue{};
+  FillTeamCatalogue(catalogue, league);
+  const int teams = GetTeamCount(league);
+  QString text = "day\tkickoff\thome\taway\thome_goals\taway_goals\n";
+  const int firstHalf = teams - 1;
+  for (int day = 1; day <= std::min(lastDay, 2 * firstHalf); ++day) {
+    const int round = (day - 1) % firstHalf;
+    const bool second = day > firstHalf;
+    const QString kickOff =
+        QDate(2014, 8, 1).addDays(7 * (day - 1)).toString("dd.MM.yy") + " 14:00";
+    for (int m = 0; m < teams / 2; ++m) {
+      int a = m == 0 ? teams - 1 : (round + m) % firstHalf;
+      int b = (round + firstHalf - m) % firstHalf;
+      if ((m == 0 && round % 2 == 1) != second) std::swap(a, b);
+      QString goals = "\t";
+      if (day <= lastPlayedDay) {
+        goals = QString("%1\t%2").arg((a + 2 * b + day) % 4).arg((3 * a + b + day) % 3);
+      }
+      text += QString("%1\t%2\t%3\t%4\t%5\n")
+                  .arg(day)
+                  .arg(kickOff, QString::fromStdString(catalogue[league][a].Name),
+                       QString::fromStdString(catalogue[league][b].Name), goals);
+    }
+  }
+  return text;
+}
+
+void WriteText(const QString& path, const QString& text) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
+  file.write(text.toUtf8());
+}
+
+}  // namespace
+
+TestSeason::TestSeason() {
+  for (int league = 0; league <= 2; ++league) {
+    const QString name = QString("league-%1.tsv").arg(league);
+    QFile::copy(QString(ZAK_SEASON_DIR) + "/" + name, dir_.filePath(name));
+  }
+  WriteText(dir_.filePath("league-4.tsv"), RoundRobin(4, 30, 29));
+  WriteText(dir_.filePath("league-5.tsv"), RoundRobin(5, 3, 3));
+}
+
+MainWindowSession::MainWindowSession(SessionOptions options) {
+  QString host;
+  if (options.withService) {
+    service_ = std::make_unique<DataServiceProcess>(options.serviceArguments, options.seasonDir);
+    if (!service_->running()) qFatal("zak-dataservice did not start");
+    host = service_->host();
+  } else {
+    host = QString("127.0.0.1:%1").arg(ClosedPort());
+  }
+  SaveSettingValue(kSectionServer, "Host", host.toStdString());
+  for (const auto& [section, key, value] : options.settings) {
+    SaveSettingValue(section, key, value);
+  }
+  ui::WindowClocks clocks{Today, [] {
+                            using namespace std::chrono;
+                            return local_days{2015y / June / 30} + 12h;
+                          }};
+  window_ = std::make_unique<ui::FrmMain>(data_, clocks);
+  window_->messages().AnswerInAdvance(
+      [this](const ui::ShownMessage& message) { messages_.push_back(message); });
+}
+
+void MainWindowSession::Start() { window_->Form_Load(); }
+
+Date MainWindowSession::Today() {
+  using namespace std::chrono;
+  return 2015y / June / 30;
+}
+
+bool MainWindowSession::HasMessage(const QString& text) const {
+  for (const ui::ShownMessage& message : messages_) {
+    if (message.text.contains(text)) return true;
+  }
+  return false;
+}
+
+int ClosedPort() {
+  QTcpServer server;
+  server.listen(QHostAddress::LocalHost, 0);
+  return server.serverPort();
+}
+
+}  // namespace zak::testing

@@ -1,0 +1,62 @@
+// One start of the program for a test: a settings store of its own, the real zak-dataservice
+// on a free loopback port (or none), the program's data and the main window, with the message
+// boxes answered in advance and written down.
+#pragma once
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+#include "service/data_service_process.h"
+#include "settings/temporary_store.h"
+#include "ui/main/frm_main.h"
+
+namespace zak::testing {
+
+// A season folder: the bundled files, and for Regionalliga Nordost (4) and West (5) fixtures
+// of our own: Nordost plays all 30 days, the last without results; West plays three days.
+class TestSeason {
+ public:
+  TestSeason();
+  QString path() const { return dir_.path(); }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+struct SessionOptions {
+  bool withService = true;
+  QStringList serviceArguments;
+  QString seasonDir = ZAK_SEASON_DIR;
+  // Settings stored before the start, as section, key, value.
+  std::vector<std::tuple<int, std::string, std::string>> settings;
+};
+
+class MainWindowSession {
+ public:
+  explicit MainWindowSession(SessionOptions options = {});
+
+  // Runs the start-up.
+  void Start();
+
+  static Date Today();  // after the season: every match day has been played
+
+  ui::FrmMain& window() { return *window_; }
+  ProgramData& data() { return data_; }
+  DataServiceProcess& service() { return *service_; }
+  const std::vector<ui::ShownMessage>& messages() const { return messages_; }
+  bool HasMessage(const QString& text) const;
+
+ private:
+  TemporaryStore store_;
+  std::unique_ptr<DataServiceProcess> service_;
+  ProgramData data_;
+  std::unique_ptr<ui::FrmMain> window_;
+  std::vector<ui::ShownMessage> messages_;
+};
+
+// A loopback port on which nothing listens.
+int ClosedPort();
+
+}  // namespace zak::testing

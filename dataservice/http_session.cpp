@@ -19,6 +19,8 @@ constexpr std::uint64_t kBodyLimit = 8 * 1024;  // the protocol has no request b
 
 std::string_view View(beast::string_view text) { return {text.data(), text.size()}; }
 
+}  // namespace
+
 class HttpSession : public std::enable_shared_from_this<HttpSession> {
  public:
   HttpSession(tcp::socket socket, const ServiceContext& context)
@@ -26,9 +28,25 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     beast::error_code ec;
     const tcp::endpoint peer = stream_.socket().remote_endpoint(ec);
     client_ = ec ? "-" : peer.address().to_string();
+    std::lock_guard lock(context_.sessions.mutex_);
+    context_.sessions.sessions_.insert(this);
+  }
+
+  ~HttpSession() {
+    std::lock_guard lock(context_.sessions.mutex_);
+    context_.sessions.sessions_.erase(this);
+  }
+
+  boost::asio::any_io_executor Executor() { return stream_.get_executor(); }
+
+  // On the connection's strand: a connection waiting for a request is closed at once.
+  void Interrupt() {
+    if (reading_) stream_.cancel();
   }
 
   void Read() {
+    if (context_.sessions.stopping()) return Close();
+    reading_ = true;
     parser_.emplace();
     parser_->header_limit(kHeaderLimit);
     parser_->body_limit(kBodyLimit);
@@ -39,6 +57,7 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
 
  private:
   void OnRead(beast::error_code ec, std::size_t) {
+    reading_ = false;
     started_ = std::chrono::steady_clock::now();
     if (ec == http::error::end_of_stream || ec == http::error::partial_message ||
         (ec && ec.category() != http::make_error_code(http::error::bad_target).category())) {
@@ -109,9 +128,20 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
   std::string method_;
   std::string target_;
   std::chrono::steady_clock::time_point started_;
+  bool reading_ = false;
 };
 
-}  // namespace
+void SessionRegistry::StopAll() {
+  std::lock_guard lock(mutex_);
+  stopping_ = true;
+  for (HttpSession* session : sessions_) {
+    // A session being destroyed is still listed until its destructor runs, but can no longer
+    // be locked.
+    boost::asio::post(session->Executor(), [weak = session->weak_from_this()] {
+      if (const auto alive = weak.lock()) alive->Interrupt();
+    });
+  }
+}
 
 void StartHttpSession(tcp::socket socket, const ServiceContext& context) {
   std::make_shared<HttpSession>(std::move(socket), context)->Read();

@@ -2,13 +2,33 @@
 // each from the prepared answers and logs it.
 #pragma once
 
+#include <atomic>
 #include <boost/asio/ip/tcp.hpp>
 #include <chrono>
+#include <mutex>
+#include <unordered_set>
 
 #include "answers.h"
 #include "league_store.h"
 
 namespace zak::dataservice {
+
+class HttpSession;
+
+// The open connections, so that a shutdown can end them cleanly.
+class SessionRegistry {
+ public:
+  // Answers being written are finished, connections waiting for a request are closed, and no
+  // connection reads another request.
+  void StopAll();
+  bool stopping() const { return stopping_; }
+
+ private:
+  friend class HttpSession;
+  std::mutex mutex_;
+  std::unordered_set<HttpSession*> sessions_;
+  std::atomic<bool> stopping_ = false;
+};
 
 struct ServiceContext {
   const FixedAnswers& fixed;
@@ -16,6 +36,7 @@ struct ServiceContext {
   // A request must arrive completely within this time, and a keep-alive connection may stay
   // idle no longer; a client that trickles its bytes is dropped.
   std::chrono::seconds clientTimeout;
+  SessionRegistry& sessions;
 };
 
 // Takes over the socket and runs until the client is done, fails or times out.

@@ -34,7 +34,9 @@ int Serve(const ServiceOptions& options) {
     return 1;
   }
   const FixedAnswers fixed = MakeFixedAnswers(options);
-  const ServiceContext context{fixed, store, std::chrono::seconds(options.clientTimeoutSeconds)};
+  SessionRegistry sessions;
+  const ServiceContext context{fixed, store, std::chrono::seconds(options.clientTimeoutSeconds),
+                               sessions};
 
   net::io_context io(options.threads);
   std::optional<Listener> listener;
@@ -47,10 +49,12 @@ int Serve(const ServiceOptions& options) {
   }
   SeasonWatch watch(io, store, std::chrono::seconds(options.checkIntervalSeconds));
   net::signal_set stop(io, SIGINT, SIGTERM);
-  stop.async_wait([&](boost::system::error_code, int) {
+  // Answers under way still go out (each within the client time-out); then run() returns.
+  stop.async_wait([&](boost::system::error_code ec, int) {
+    if (ec) return;
     listener->Stop();
     watch.Stop();
-    io.stop();
+    sessions.StopAll();
   });
   listener->Start();
   watch.Start();

@@ -30,6 +30,14 @@ class LeagueLoadingTest : public testing::ServiceFixture {
     return ok;
   }
 
+  void UseProxy(int port, const std::string& password) {
+    data_->options.ProxyEnabled = true;
+    data_->options.ProxyServer = "127.0.0.1";
+    data_->options.ProxyPort = static_cast<std::uint16_t>(port);
+    data_->options.ProxyUser = "zak";
+    data_->options.ProxyPassword = password;
+  }
+
   static std::unique_ptr<MatchData> Season(int league) {
     auto season = std::make_unique<MatchData>();
     EXPECT_TRUE(ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, league), *season, league).ok());
@@ -166,11 +174,7 @@ TEST_F(LeagueLoadingTest, ProxyWithTheRightPasswordPassesAndWithAWrongOneFailsCl
   ProxyProcess proxy("zak", "Abstiegskampf");
   ASSERT_TRUE(proxy.running()) << proxy.error().toStdString();
   UseHost(service.host());
-  data_->options.ProxyEnabled = true;
-  data_->options.ProxyServer = "127.0.0.1";
-  data_->options.ProxyPort = static_cast<std::uint16_t>(proxy.port());
-  data_->options.ProxyUser = "zak";
-  data_->options.ProxyPassword = "Abstiegskampf";
+  UseProxy(proxy.port(), "Abstiegskampf");
   EXPECT_EQ(RequestLeagueData(*context_, data_->teamTable, status_, 1, 0), kRequestNewData);
   ExpectLeague(data_->matchData, *Season(1), 1);
   EXPECT_TRUE(messages_.shown.empty());
@@ -189,11 +193,7 @@ TEST_F(LeagueLoadingTest, ProxyThatDropsTheAgentGivesTheFilteredMessage) {
   ProxyProcess proxy("zak", "geheim", true);
   ASSERT_TRUE(proxy.running()) << proxy.error().toStdString();
   UseHost(service.host());
-  data_->options.ProxyEnabled = true;
-  data_->options.ProxyServer = "127.0.0.1";
-  data_->options.ProxyPort = static_cast<std::uint16_t>(proxy.port());
-  data_->options.ProxyUser = "zak";
-  data_->options.ProxyPassword = "geheim";
+  UseProxy(proxy.port(), "geheim");
   EXPECT_EQ(RequestLeagueData(*context_, data_->teamTable, status_, 0, 0), kRequestFailed);
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0].kind, MessageKind::kWarning);

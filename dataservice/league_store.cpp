@@ -1,26 +1,15 @@
 #include "league_store.h"
 
-#include <filesystem>
-#include <fstream>
 #include <limits>
-#include <sstream>
 
 #include "access_log.h"
 #include "core/season_file.h"
+#include "read_file.h"
 
 namespace zak::dataservice {
 namespace {
 
 constexpr std::uint64_t kNoFile = 0;
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return std::move(text).str();
-}
 
 void Log(int league, const std::string& what) {
   WriteLogLine("league " + std::to_string(league) + ": " + what);
@@ -51,7 +40,7 @@ void LeagueStore::Refresh() {
   bool counted = false;
   for (int league = 0; league < kLeagueCount; ++league) {
     const std::string path = SeasonFilePath(seasonDir_, league);
-    const std::optional<std::string> file = ReadWholeFile(path);
+    const std::optional<std::string> file = ReadFile(path);
     const std::uint64_t seen = file ? Fingerprint(*file) | 1 : kNoFile;  // never kNoFile
     if (seen == seenFile_[league]) continue;
     seenFile_[league] = seen;

@@ -1,15 +1,14 @@
 #include "options.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <map>
-#include <sstream>
 #include <thread>
 
 #include "core/maker.h"
 #include "core/text_util.h"
 #include "core/version_history.h"
+#include "read_file.h"
 
 namespace zak::dataservice {
 namespace {
@@ -69,10 +68,9 @@ const std::map<std::string, Setter>& Setters() {
       {"--history", Text(&ServiceOptions::history)},
       {"--history-file",
        [](ServiceOptions& o, const std::string& path) {
-         std::ifstream in(path, std::ios::binary);
-         std::ostringstream text;
-         if (!in || !(text << in.rdbuf())) return "cannot read \"" + path + "\"";
-         o.history = WithoutCarriageReturns(text.str());
+         const auto text = ReadFile(path);
+         if (!text) return "cannot read \"" + path + "\"";
+         o.history = WithoutCarriageReturns(*text);
          return std::string();
        }},
       {"--download-address", Text(&ServiceOptions::downloadAddress)},

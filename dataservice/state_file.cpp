@@ -7,10 +7,9 @@
 #include <charconv>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "core/text_util.h"
+#include "read_file.h"
 
 namespace zak::dataservice {
 namespace {
@@ -66,13 +65,12 @@ StateReadResult ReadStateFile(const std::string& path) {
   StateReadResult result;
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return result;
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  if (!in || !(text << in.rdbuf())) {
+  const auto text = ReadFile(path);
+  if (!text) {
     result.error = "cannot read the state file \"" + path + "\"";
     return result;
   }
-  if (const auto state = ParseState(text.str())) {
+  if (const auto state = ParseState(*text)) {
     result.state = *state;
   } else {
     result.error = "the state file \"" + path + "\" is damaged";

@@ -39,6 +39,8 @@ TEST(StateFile, WriteReplacesTheFileAndLeavesNoTemporary) {
   EXPECT_EQ(ReadStateFile(path).state, state);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path() / "deep"), {}), 1);
 
+  std::ofstream(path).close();  // empty: no league has data yet
+  EXPECT_EQ(ReadStateFile(path).error, "");
   std::ofstream(path) << "kaputt\n";
   EXPECT_NE(ReadStateFile(path).error, "");
   EXPECT_NE(WriteStateFile((folder.path() / "deep" / "counts.tsv" / "x").string(), state), "");

@@ -1,7 +1,10 @@
 // The main window against the real data service: start-up, the table and match day on screen,
 // the league and match-day lists in step, and a start without any data.
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QTest>
+#include <QTimer>
 
 #include "core/catalogue.h"
 #include "main_window_session.h"
@@ -350,6 +353,27 @@ class FrmMainTest : public QObject {
     QCOMPARE(session.service().RequestCount("/zak/dl/fw1415.php"), 0);
     QVERIFY(session.service().RequestCount("/zak/ud/gd1415.php") >= 8);
     QCOMPARE(Cell(session.window(), "lblTPoints", 0), QString("79"));
+  }
+
+  void preferencesOpenTheSettingsWindowModally() {
+    MainWindowSession session(NoService());
+    session.Start();
+    QString caption;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      if (dialog == nullptr) return;
+      caption = dialog->windowTitle();
+      modal = dialog->isModal() && dialog->objectName() == "frmOptions";
+      Control<QCheckBox>(*dialog, "chkAutoUpdate")->setChecked(false);
+      QTest::mouseClick(Control<QPushButton>(*dialog, "Command1"), Qt::LeftButton);
+    });
+    QTest::mouseClick(Control<QPushButton>(session.window(), "cmdPreferences"), Qt::LeftButton);
+    QVERIFY(modal);
+    QVERIFY(caption.startsWith("Einstellungen  -  ZAK 14/15 v2.0.9.2"));
+    QVERIFY(!session.data().options.AutoUpdate);
+    QCOMPARE(zak::GetSettingValue(zak::kSectionStart, "autoup", ""), std::string("0"));
+    QVERIFY(session.window().findChild<QDialog*>("frmOptions") == nullptr);
   }
 
   void noServiceAndNoStoredDataGiveAnEmptyWorkingWindow() {

@@ -185,6 +185,8 @@ void FrmMain::CreateTableRows() {
     const TeamRow& club = catalogue[i / kTeamSlots][i % kTeamSlots];
     imgTeam_[i]->setPixmap(RenderPicture(LogoPath(club.Id), 20, 22));
     imgTeam_[i]->setToolTip(QString::fromStdString(club.Name));
+    // Shown by the first display, with the rows of their league.
+    imgTeam_[i]->hide();
   }
   for (int t = 0; t < kTeamSlots; ++t) {
     lblMinusPoints_[t] = MakeLabel(this, Indexed("lblMinusPoints", t), "*", 930, 885, 150, 255);
@@ -234,7 +236,7 @@ void FrmMain::CreateRightColumn() {
                  "Export von Tabelle und Spieltag für HTML-Seiten", left, 4120, width, 315);
   lblWait_ =
       MakeLabel(this, "lblWait", "Bitte warten...", left, 4500, width, 435, Qt::AlignHCenter);
-  lblWait_->setFont(SansFont(8.25, true));
+  lblWait_->setFont(SansFont(8.25));
   SetForeColour(lblWait_, QColor(192, 0, 0));
   lblWait_->hide();
   cmbLiga_[1] = MakeList(this, "cmbLiga_1", left, 5160, width);

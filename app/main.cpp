@@ -11,5 +11,7 @@ int main(int argc, char** argv) {
   zak::ProgramData data;
   zak::ui::FrmMain window(data, zak::ui::WindowClocks{zak::LocalToday, zak::LocalNow});
   window.Form_Load();
+  // The start-up lets the window process events; closed meanwhile, there is nothing to run.
+  if (!window.isVisible()) return 0;
   return QApplication::exec();
 }

@@ -288,6 +288,9 @@ void FrmMain::CreateDayPanel() {
     txtDays_[i]->setFont(SansFont(8.25));
     txtDays_[i]->setFrame(false);
     txtDays_[i]->setReadOnly(true);
+    // The rows overlap (210 apart, 285 high): the text sits at the top so that the next row
+    // does not cover it.
+    txtDays_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(txtDays_[i], 120, top, 5775, 285);
     for (int side = 0; side < 2; ++side) {
       QLineEdit* goals = new QLineEdit("0", fraDays_);
@@ -296,7 +299,7 @@ void FrmMain::CreateDayPanel() {
       mono.setPointSizeF(8.25);
       goals->setFont(mono);
       goals->setFrame(false);
-      goals->setAlignment(Qt::AlignHCenter);
+      goals->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
       PlaceTwips(goals, side == 0 ? 5940 : 6360, top, 240, 285);
       txtResults_[2 * i + side] = goals;
     }

@@ -12,18 +12,9 @@ namespace {
 
 QLabel* MakeCaption(QWidget* parent, const char* name, const char* text, int left, int top,
                     int width) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
-  label->setObjectName(name);
+  auto* label = PlaceControl<QLabel>(parent, name, left, top, width, 255, QString::fromUtf8(text));
   label->setTextFormat(Qt::PlainText);
-  PlaceTwips(label, left, top, width, 255);
   return label;
-}
-
-QLineEdit* MakeBox(QWidget* parent, const char* name, int left, int top, int width) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(name);
-  PlaceTwips(box, left, top, width, 285);
-  return box;
 }
 
 QString Qt8(const std::string& text) { return QString::fromStdString(text); }
@@ -40,20 +31,17 @@ FrmOptions::FrmOptions(ProgramData& data, QWidget* owner)
 
 void FrmOptions::CreateControls() {
   setFixedSize(Twips(5595), Twips(5280));
-  Frame1_ = new QGroupBox("Proxyeinstellungen", this);
-  Frame1_->setObjectName("Frame1");
-  PlaceTwips(Frame1_, 120, 120, 5355, 2055);
-  chkUsingProxy_ = new QCheckBox("Proxyserver verwenden", Frame1_);
-  chkUsingProxy_->setObjectName("chkUsingProxy");
-  PlaceTwips(chkUsingProxy_, 240, 300, 4800, 255);
+  Frame1_ = PlaceControl<QGroupBox>(this, "Frame1", 120, 120, 5355, 2055, "Proxyeinstellungen");
+  chkUsingProxy_ = PlaceControl<QCheckBox>(Frame1_, "chkUsingProxy", 240, 300, 4800, 255,
+                                           "Proxyserver verwenden");
   MakeCaption(Frame1_, "Label2", "Adresse:", 240, 720, 900);
-  txtProxyServer_ = MakeBox(Frame1_, "txtProxyServer", 1200, 690, 2700);
+  txtProxyServer_ = PlaceControl<QLineEdit>(Frame1_, "txtProxyServer", 1200, 690, 2700, 285);
   MakeCaption(Frame1_, "Label3", "Port:", 4020, 720, 450);
-  txtProxyPort_ = MakeBox(Frame1_, "txtProxyPort", 4500, 690, 720);
+  txtProxyPort_ = PlaceControl<QLineEdit>(Frame1_, "txtProxyPort", 4500, 690, 720, 285);
   MakeCaption(Frame1_, "Label4", "User:", 240, 1140, 900);
-  txtProxyUser_ = MakeBox(Frame1_, "txtProxyUser", 1200, 1110, 2700);
+  txtProxyUser_ = PlaceControl<QLineEdit>(Frame1_, "txtProxyUser", 1200, 1110, 2700, 285);
   MakeCaption(Frame1_, "Label5", "Passwort:", 240, 1560, 900);
-  txtProxyPassword_ = MakeBox(Frame1_, "txtProxyPassword", 1200, 1530, 2700);
+  txtProxyPassword_ = PlaceControl<QLineEdit>(Frame1_, "txtProxyPassword", 1200, 1530, 2700, 285);
   txtProxyPassword_->setEchoMode(QLineEdit::Password);
   txtProxyPassword_->setStyleSheet("QLineEdit { lineedit-password-character: 35; }");
   for (QLineEdit* box : {txtProxyServer_, txtProxyPort_, txtProxyUser_, txtProxyPassword_}) {
@@ -61,36 +49,24 @@ void FrmOptions::CreateControls() {
     box->setAutoFillBackground(true);
   }
 
-  Frame2_ = new QGroupBox("Programmstart", this);
-  Frame2_->setObjectName("Frame2");
-  PlaceTwips(Frame2_, 120, 2280, 5355, 1035);
-  chkAutoDownload_ = new QCheckBox("Daten automatisch aus dem Internet herunterladen", Frame2_);
-  chkAutoDownload_->setObjectName("chkAutoDownload");
-  PlaceTwips(chkAutoDownload_, 240, 300, 4995, 255);
-  chkAutoUpdate_ = new QCheckBox("Automatisch auf Updates prüfen", Frame2_);
-  chkAutoUpdate_->setObjectName("chkAutoUpdate");
-  PlaceTwips(chkAutoUpdate_, 240, 660, 4995, 255);
+  Frame2_ = PlaceControl<QGroupBox>(this, "Frame2", 120, 2280, 5355, 1035, "Programmstart");
+  chkAutoDownload_ = PlaceControl<QCheckBox>(Frame2_, "chkAutoDownload", 240, 300, 4995, 255,
+                                             "Daten automatisch aus dem Internet herunterladen");
+  chkAutoUpdate_ = PlaceControl<QCheckBox>(Frame2_, "chkAutoUpdate", 240, 660, 4995, 255,
+                                           "Automatisch auf Updates prüfen");
 
-  Frame3_ = new QGroupBox("Servereinstellungen", this);
-  Frame3_->setObjectName("Frame3");
-  PlaceTwips(Frame3_, 120, 3420, 5355, 1155);
+  Frame3_ = PlaceControl<QGroupBox>(this, "Frame3", 120, 3420, 5355, 1155, "Servereinstellungen");
   Label1_ = MakeCaption(Frame3_, "Label1",
                         "Maximale Zeit, die auf den Server gewartet werden soll (Timeout):", 240,
                         300, 4995);
-  cmbServerTimeout_ = new QComboBox(Frame3_);
-  cmbServerTimeout_->setObjectName("cmbServerTimeout");
-  PlaceTwips(cmbServerTimeout_, 240, 660, 2000, 315);
+  cmbServerTimeout_ = PlaceControl<QComboBox>(Frame3_, "cmbServerTimeout", 240, 660, 2000, 315);
   for (int i = 0; i < OptionsForm::kTimeoutEntries; ++i) {
     cmbServerTimeout_->addItem(Qt8(TimeoutEntryText(i)), TimeoutSeconds(i));
   }
 
-  Command1_ = new QPushButton("OK", this);
-  Command1_->setObjectName("Command1");
-  PlaceTwips(Command1_, 2760, 4740, 1215, 375);
+  Command1_ = PlaceControl<QPushButton>(this, "Command1", 2760, 4740, 1215, 375, "OK");
   Command1_->setDefault(true);
-  Command2_ = new QPushButton("Abbrechen", this);
-  Command2_->setObjectName("Command2");
-  PlaceTwips(Command2_, 4140, 4740, 1335, 375);
+  Command2_ = PlaceControl<QPushButton>(this, "Command2", 4140, 4740, 1335, 375, "Abbrechen");
 
   connect(chkUsingProxy_, &QCheckBox::stateChanged, this, [this] { chkUsingProxy_Click(); });
   connect(Command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });

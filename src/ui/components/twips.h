@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 namespace zak::ui {
 
@@ -23,6 +24,20 @@ inline void MoveTopTwips(QWidget* widget, int top) { widget->move(widget->x(), T
 inline QColor ColourFromValue(std::uint32_t value) {
   return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                 static_cast<int>((value >> 16) & 0xFF));
+}
+
+}  // namespace zak::ui
+
+namespace zak::ui {
+
+// A control of type T, named and placed in twips; `args` go to T's constructor before the parent.
+template <typename T, typename... Args>
+T* PlaceControl(QWidget* parent, const QString& name, int left, int top, int width, int height,
+                Args&&... args) {
+  auto* control = new T(std::forward<Args>(args)..., parent);
+  control->setObjectName(name);
+  PlaceTwips(control, left, top, width, height);
+  return control;
 }
 
 }  // namespace zak::ui

@@ -39,36 +39,27 @@ void SetForeColour(QWidget* widget, const QColor& colour) {
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top,
                   int width, int height, Qt::Alignment alignment = Qt::AlignLeft) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
+  auto* label = PlaceControl<QLabel>(parent, name, left, top, width, height, caption);
   // Captions may come from the network or from match data: never read as markup.
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(alignment | Qt::AlignVCenter);
-  PlaceTwips(label, left, top, width, height);
   return label;
 }
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QString& tooltip, int left, int top, int width, int height) {
-  auto* button = new CaptionButton(caption, parent);
-  button->setObjectName(name);
+  auto* button = PlaceControl<CaptionButton>(parent, name, left, top, width, height, caption);
   button->setToolTip(tooltip);
-  PlaceTwips(button, left, top, width, height);
   return button;
 }
 
 QComboBox* MakeList(QWidget* parent, const QString& name, int left, int top, int width) {
-  auto* list = new QComboBox(parent);
-  list->setObjectName(name);
-  PlaceTwips(list, left, top, width, 315);
-  return list;
+  return PlaceControl<QComboBox>(parent, name, left, top, width, 315);
 }
 
 QFrame* MakeShape(QWidget* parent, const QString& name, int left, int top, int width, int height) {
-  auto* shape = new QFrame(parent);
-  shape->setObjectName(name);
+  auto* shape = PlaceControl<QFrame>(parent, name, left, top, width, height);
   shape->setAttribute(Qt::WA_TransparentForMouseEvents);
-  PlaceTwips(shape, left, top, width, height);
   return shape;
 }
 
@@ -256,9 +247,7 @@ void FrmMain::CreateRightColumn() {
 }
 
 void FrmMain::CreateDayPanel() {
-  picDays_ = new QWidget(this);
-  picDays_->setObjectName("picDays");
-  PlaceTwips(picDays_, 0, 8120, 8765, 3350);
+  picDays_ = PlaceControl<QWidget>(this, "picDays", 0, 8120, 8765, 3350);
   SetBackColour(picDays_, kFaceColour);
 
   Label21_ =
@@ -275,32 +264,27 @@ void FrmMain::CreateDayPanel() {
   lblDayMenu_->setToolTip(openTip);
   lblDayMenu_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  fraDays_ = new QGroupBox(QString(19, ' '), picDays_);
-  fraDays_->setObjectName("fraDays");
-  PlaceTwips(fraDays_, 120, 240, 6660, 2690);
+  fraDays_ = PlaceControl<QGroupBox>(picDays_, "fraDays", 120, 240, 6660, 2690, QString(19, ' '));
   fraDays_->setFlat(true);
   cmbDays_[0] = MakeList(fraDays_, "cmbDays_0", 0, 0, 4740);
   cmbLiga_[0] = MakeList(fraDays_, "cmbLiga_0", 4720, 0, 1935);
   for (int i = 0; i < kMatchSlots; ++i) {
     const int top = 480 + 210 * i;
-    txtDays_[i] = new QLineEdit(fraDays_);
-    txtDays_[i]->setObjectName(Indexed("txtDays", i));
+    txtDays_[i] = PlaceControl<QLineEdit>(fraDays_, Indexed("txtDays", i), 120, top, 5775, 285);
     txtDays_[i]->setFont(SansFont(8.25));
     txtDays_[i]->setFrame(false);
     txtDays_[i]->setReadOnly(true);
     // The rows overlap (210 apart, 285 high): the text sits at the top so that the next row
     // does not cover it.
     txtDays_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PlaceTwips(txtDays_[i], 120, top, 5775, 285);
     for (int side = 0; side < 2; ++side) {
-      QLineEdit* goals = new QLineEdit("0", fraDays_);
-      goals->setObjectName(Indexed("txtResults", 2 * i + side));
+      auto* goals = PlaceControl<QLineEdit>(fraDays_, Indexed("txtResults", 2 * i + side),
+                                            side == 0 ? 5940 : 6360, top, 240, 285, "0");
       QFont mono("Liberation Mono");
       mono.setPointSizeF(8.25);
       goals->setFont(mono);
       goals->setFrame(false);
       goals->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-      PlaceTwips(goals, side == 0 ? 5940 : 6360, top, 240, 285);
       txtResults_[2 * i + side] = goals;
     }
     Label4_[i] = MakeLabel(fraDays_, Indexed("Label4", i), ":", 6240, top, 45, 195);
@@ -343,9 +327,7 @@ void FrmMain::CreateDayPanel() {
   }
   imgOpenDay_[1]->hide();
 
-  picHideDay_ = new QWidget(this);
-  picHideDay_->setObjectName("picHideDay");
-  PlaceTwips(picHideDay_, 0, 8840, 8765, 600);
+  picHideDay_ = PlaceControl<QWidget>(this, "picHideDay", 0, 8840, 8765, 600);
   SetBackColour(picHideDay_, kFaceColour);
   picHideDay_->raise();
 }

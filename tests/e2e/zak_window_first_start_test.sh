@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# The desktop program's first start on a fresh settings store, run as a user runs it (on the
+# offscreen platform) against the real data service: it asks for every league, stores the
+# leagues that have data, the options with their defaults and the installation's identity, and
+# keeps its window open afterwards. A second start sends the stored update counts.
+set -u
+zak=$1
+service=$2
+season=$3
+failures=0
+fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
+
+work=$(mktemp -d)
+service_pid=""
+zak_pid=""
+cleanup() {
+  [ -n "$zak_pid" ] && kill "$zak_pid" 2>/dev/null && wait "$zak_pid" 2>/dev/null
+  [ -n "$service_pid" ] && kill "$service_pid" 2>/dev/null && wait "$service_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+unset http_proxy HTTP_PROXY all_proxy ALL_PROXY
+export XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=offscreen
+
+"$service" --port 0 --threads 1 --season "$season" --state "$work/state" \
+  >"$work/service.out" 2>"$work/service.log" &
+service_pid=$!
+for _ in $(seq 100); do grep -q '^listening on' "$work/service.out" 2>/dev/null && break; sleep 0.1; done
+port=$(sed -n 's/^listening on .*:\([0-9]*\)$/\1/p' "$work/service.out")
+[ -n "$port" ] || { echo "FAIL: the data service does not start"; exit 1; }
+store=$XDG_CONFIG_HOME/ZAK1415/ZAK1415.ini
+mkdir -p "$(dirname "$store")"
+printf '[Server]\nHost=127.0.0.1:%s\n' "$port" >"$store"
+
+league_requests() { grep -c " GET /zak/ud/gd1415.php?l=$1&" "$work/service.log"; }
+
+# Starts the program and waits until every league has been asked for at least `want` times.
+start_program() {
+  local want=$1
+  "$zak" >"$work/zak.out" 2>&1 &
+  zak_pid=$!
+  for _ in $(seq 300); do
+    local done=1
+    for l in 1 2 3 4 5 6 7 8; do [ "$(league_requests "$l")" -ge "$want" ] || done=0; done
+    [ "$done" -eq 1 ] && break
+    kill -0 "$zak_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  sleep 1  # the leagues' loading and the first display follow the downloads
+}
+
+stop_program() {
+  kill -0 "$zak_pid" 2>/dev/null || fail "the program ended by itself: $(cat "$work/zak.out")"
+  kill "$zak_pid" 2>/dev/null
+  wait "$zak_pid" 2>/dev/null
+  zak_pid=""
+}
+
+value() { sed -n "/^\[$1\]/,/^\[/p" "$store" | sed -n "s/^$2=//p"; }
+
+start_program 1
+stop_program
+for l in 1 2 3 4 5 6 7 8; do
+  [ "$(league_requests "$l")" -ge 1 ] || fail "league $l was not asked for"
+done
+grep -q ' GET /zak/ud/news1415.php' "$work/service.log" || fail "no news request"
+grep -q ' GET /zak/dl/fw1415.php' "$work/service.log" || fail "no version request"
+for key in 140 141 142; do [ -n "$(value Data "$key")" ] || fail "league $key not stored"; done
+[ "$(value Start autodl)" = "@ByteArray(1)" ] || fail "autodl: $(value Start autodl)"
+[ "$(value Start autoup)" = "@ByteArray(1)" ] || fail "autoup: $(value Start autoup)"
+for key in id id0 id1; do
+  [ -n "$(value Start "$key")" ] && [ "$(value Start "$key")" != "@ByteArray()" ] ||
+    fail "identity value $key not stored"
+done
+[ "$(stat -c %a "$store")" = 600 ] || fail "store readable by others"
+
+# The next start sends the update count the service gave for each league with data.
+start_program 2
+stop_program
+grep -q ' GET /zak/ud/gd1415.php?l=1&ui=1 ' "$work/service.log" ||
+  fail "the stored update count of league 0 was not sent"
+
+[ "$failures" -eq 0 ] && echo "zak first start: all checks passed"
+exit "$failures"

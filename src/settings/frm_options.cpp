@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include "ui/components/fonts.h"
 #include "ui/components/twips.h"
 #include "ui/main/frm_main.h"
 
@@ -31,6 +32,7 @@ FrmOptions::FrmOptions(ProgramData& data, QWidget* owner)
 
 void FrmOptions::CreateControls() {
   setFixedSize(Twips(5595), Twips(5280));
+  setFont(SansFont(8));
   Frame1_ = PlaceControl<QGroupBox>(this, "Frame1", 120, 120, 5355, 2055, "Proxyeinstellungen");
   chkUsingProxy_ = PlaceControl<QCheckBox>(Frame1_, "chkUsingProxy", 240, 300, 4800, 255,
                                            "Proxyserver verwenden");
@@ -59,6 +61,7 @@ void FrmOptions::CreateControls() {
   Label1_ = MakeCaption(Frame3_, "Label1",
                         "Maximale Zeit, die auf den Server gewartet werden soll (Timeout):", 240,
                         300, 4995);
+  Label1_->setWordWrap(true);
   cmbServerTimeout_ = PlaceControl<QComboBox>(Frame3_, "cmbServerTimeout", 240, 660, 2000, 315);
   for (int i = 0; i < OptionsForm::kTimeoutEntries; ++i) {
     cmbServerTimeout_->addItem(Qt8(TimeoutEntryText(i)), TimeoutSeconds(i));

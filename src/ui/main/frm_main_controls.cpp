@@ -1,9 +1,8 @@
 // The main window's controls at their designed places (twips), with captions, tooltips,
 // colours and fonts. Start-up moves some of them (ApplyRunTimeLayout).
-#include <QFont>
-
 #include "frm_main.h"
 #include "ui/components/caption_button.h"
+#include "ui/components/fonts.h"
 #include "ui/components/pictures.h"
 #include "ui/components/twips.h"
 
@@ -12,13 +11,6 @@ namespace {
 
 // The face colour of the window and of the panel's boxes.
 const QColor kFaceColour(212, 208, 200);
-
-QFont SansFont(double points, bool bold = false) {
-  QFont font("Liberation Sans");
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
-}
 
 QString Indexed(const char* name, int index) {
   return QString("%1_%2").arg(QLatin1String(name)).arg(index);
@@ -280,9 +272,7 @@ void FrmMain::CreateDayPanel() {
     for (int side = 0; side < 2; ++side) {
       auto* goals = PlaceControl<QLineEdit>(fraDays_, Indexed("txtResults", 2 * i + side),
                                             side == 0 ? 5940 : 6360, top, 240, 285, "0");
-      QFont mono("Liberation Mono");
-      mono.setPointSizeF(8.25);
-      goals->setFont(mono);
+      goals->setFont(MonoFont(8.25));
       goals->setFrame(false);
       goals->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
       txtResults_[2 * i + side] = goals;

@@ -9,7 +9,7 @@
 namespace zak::badges {
 
 // Up to three capital initials of the name's words that begin with a letter ("Bayern München"
-// → "BM", "1. FC Köln" → "FCK"); a name without letters gives "?".
+// → "BM", "1. FC Köln" → "FK"); a name without letters gives "?".
 std::string BadgeInitials(std::string_view name);
 
 // The SVG text of the club's badge.

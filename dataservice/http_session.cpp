@@ -2,6 +2,7 @@
 
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
+#include <ctime>
 #include <memory>
 #include <optional>
 
@@ -18,6 +19,21 @@ constexpr std::uint32_t kHeaderLimit = 8 * 1024;
 constexpr std::uint64_t kBodyLimit = 8 * 1024;  // the protocol has no request bodies
 
 std::string_view View(beast::string_view text) { return {text.data(), text.size()}; }
+
+// The Date header, formatted once a second on each thread.
+beast::string_view HttpDate() {
+  thread_local std::time_t formatted = -1;
+  thread_local char text[40];
+  thread_local std::size_t length = 0;
+  const std::time_t now = std::time(nullptr);
+  if (now != formatted) {
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    length = std::strftime(text, sizeof text, "%a, %d %b %Y %H:%M:%S GMT", &utc);
+    formatted = now;
+  }
+  return {text, length};
+}
 
 }  // namespace
 
@@ -93,6 +109,7 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     response_.emplace();
     response_->version(version);
     response_->result(reply.status);
+    response_->set(http::field::date, HttpDate());
     response_->set(http::field::content_type,
                    beast::string_view(reply.contentType.data(), reply.contentType.size()));
     if (body_ && !head) response_->body() = {body_->data(), body_->size()};

@@ -63,7 +63,7 @@ HttpAnswer HttpConnection::Receive() {
     throw std::runtime_error("no answer: " + ec.message());
   }
   return {response.result_int(), response.version(), std::string(response[http::field::connection]),
-          response.body()};
+          std::string(response[http::field::date]), response.body()};
 }
 
 bool HttpConnection::ClosedWithin(std::chrono::milliseconds limit) {

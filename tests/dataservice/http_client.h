@@ -16,6 +16,7 @@ struct HttpAnswer {
   unsigned status = 0;
   unsigned version = 0;
   std::string connection;  // the Connection header
+  std::string date;
   std::string body;
 };
 

@@ -151,7 +151,9 @@ TEST_F(Service, KeepAliveAndHttp10) {
   auto service = Start();
   HttpConnection keep(service->port());
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(keep.Send({"/zak/dl/fw1415.php?s=2", ""}).status, 200u);
+    const HttpAnswer answer = keep.Send({"/zak/dl/fw1415.php?s=2", ""});
+    EXPECT_EQ(answer.status, 200u);
+    EXPECT_TRUE(answer.date.ends_with(" GMT") && answer.date.size() == 29) << answer.date;
   }
   // Two requests in one write come back in order on the same connection.
   keep.SendRaw(

@@ -11,28 +11,16 @@
 #include "service/data_service.h"
 #include "settings/settings_store.h"
 #include "ui/components/twips.h"
+#include "window_controls.h"
 
+using zak::testing::Cell;
+using zak::testing::Control;
 using zak::testing::MainWindowSession;
+using zak::testing::Px;
 using zak::testing::SessionOptions;
 using zak::testing::TestSeason;
 
 namespace {
-
-template <typename T = QLabel>
-T* Control(QWidget& window, const QString& name) {
-  T* control = window.findChild<T*>(name);
-  if (control == nullptr) qFatal("no control %s", qPrintable(name));
-  return control;
-}
-
-template <typename T = QLabel>
-T* Control(QWidget& window, const char* name, int index) {
-  return Control<T>(window, QString("%1_%2").arg(name).arg(index));
-}
-
-QString Cell(QWidget& window, const char* name, int row) {
-  return Control(window, name, row)->text();
-}
 
 SessionOptions NoService() {
   SessionOptions options;
@@ -57,8 +45,6 @@ SessionOptions Setting(int section, const std::string& key, const std::string& v
   options.settings.emplace_back(section, key, value);
   return options;
 }
-
-int Px(int twips) { return twips / 15; }
 
 // The team slot of a club of the league, by name.
 int SlotOf(int league, const QString& name) {

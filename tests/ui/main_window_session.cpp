@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QFile>
 #include <QTcpServer>
+#include <QTest>
 #include <QTextStream>
 
 #include "core/catalogue.h"
@@ -72,6 +73,10 @@ MainWindowSession::MainWindowSession(SessionOptions options) {
   for (const auto& [section, key, value] : options.settings) {
     SaveSettingValue(section, key, value);
   }
+  CreateWindow();
+}
+
+void MainWindowSession::CreateWindow() {
   ui::WindowClocks clocks{Today, [] {
                             using namespace std::chrono;
                             return local_days{2015y / June / 30} + 12h;
@@ -82,6 +87,18 @@ MainWindowSession::MainWindowSession(SessionOptions options) {
 }
 
 void MainWindowSession::Start() { window_->Form_Load(); }
+
+void MainWindowSession::Restart() {
+  window_.reset();
+  data_ = ProgramData{};
+  CreateWindow();
+  Start();
+}
+
+void MainWindowSession::Activate() {
+  window_->activateWindow();
+  if (!QTest::qWaitForWindowActive(window_.get())) qFatal("the window does not become active");
+}
 
 Date MainWindowSession::Today() {
   using namespace std::chrono;

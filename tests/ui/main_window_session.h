@@ -39,6 +39,10 @@ class MainWindowSession {
 
   // Runs the start-up.
   void Start();
+  // Ends the program and starts it again on the same settings store and data service.
+  void Restart();
+  // Makes the window the active one, so that focus changes take effect.
+  void Activate();
 
   static Date Today();  // after the season: every match day has been played
 
@@ -54,6 +58,8 @@ class MainWindowSession {
   ProgramData data_;
   std::unique_ptr<ui::FrmMain> window_;
   std::vector<ui::ShownMessage> messages_;
+
+  void CreateWindow();
 };
 
 // A loopback port on which nothing listens.

@@ -18,6 +18,7 @@ inline const char* const kTrendPictures[3] = {":/images/trend-up.svg", ":/images
                                               ":/images/trend-down.svg"};
 inline const char* const kDayMenuOpenPicture = ":/images/day-menu-open.svg";
 inline const char* const kDayMenuClosePicture = ":/images/day-menu-close.svg";
+inline const char* const kFanClubBanner = ":/images/fanclub-banner.svg";
 inline const char* const kProgramIcon = ":/images/zak-icon.svg";
 
 }  // namespace zak::ui

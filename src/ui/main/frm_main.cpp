@@ -18,6 +18,10 @@ FrmMain::FrmMain(ProgramData& data, WindowClocks clocks, QWidget* parent)
       gateway_(std::make_unique<HttpGateway>(data.options, data.identity, clocks_.now,
                                              [] { QCoreApplication::processEvents(); })) {
   CreateControls();
+  PrepareGoalBoxes();
+  PrepareDayMenu();
+  PrepareCommands();
+  WatchControls();
   ConnectHandlers();
   setWindowIcon(QIcon(RenderPicture(kProgramIcon, 64, 64)));
 }
@@ -58,7 +62,7 @@ void FrmMain::SelectLeague(int league, bool& changed) {
   currentLeague_ = league;
   changed = UpdateData(league);
   SaveSettingValue(kSectionStart, "liga", std::to_string(currentLeague_));
-  MoveTopTwips(Shape1_, 915 - 15);
+  PlaceRowHighlight(915 - 15);
 }
 
 void FrmMain::cmbDays_Click(int index) {

@@ -5,20 +5,24 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/program_data.h"
 #include "service/data_service.h"
 #include "service/http_gateway.h"
 #include "ui/components/ctr_status_progress_bar.h"
+#include "ui/components/desktop_opener.h"
 #include "ui/components/message_box.h"
 
 namespace zak::ui {
@@ -62,17 +66,80 @@ class FrmMain : public QWidget {
   void cmdShowCurTable_Click();
   void cmdPreferences_Click();
 
+  // Result editing: the goal boxes txtResults(2m) and (2m + 1) of match slot m, and the
+  // take-over of the whole day on screen. `key` is a character code; 0 swallows the key.
+  void txtResults_GotFocus(int index);
+  void txtResults_LostFocus(int index);
+  void txtResults_Change(int index);
+  void txtResults_KeyPress(int index, int& key);
+  void cmdUpdateTable_Click();
+
+  // The match-day menu: a toggle starts a slide, which always runs to its end.
+  void ToggleDayMenu();
+  void tmrOpenDay_Timer();
+  void lblDayMenu_Click() { ToggleDayMenu(); }
+  void imgOpenDay_Click(int) { ToggleDayMenu(); }
+  void Label20_Click() { ToggleDayMenu(); }
+  // Hover: the strip lights up under the mouse; the frame follows the mouse over the table.
+  void lblDayMenu_MouseMove();
+  void imgOpenDay_MouseMove(int index);
+  void Form_MouseMove();
+  void picHideDay_MouseMove();
+  void MoveRowHighlight(std::int16_t row);
+  void imgDiff_MouseMove(int index);
+  // Esc (27) opens and closes the match-day menu; every other key is left alone.
+  void Form_KeyPress(int& key);
+
+  // Commands and links.
+  void cmdDownloadDays_Click(int index);
+  void cmdReportBug_Click();
+  void lblInfoURL_Click();
+  void imgTeamLogo_Click();
+  void lblMinusPoints_Click(int index);
+
   int CurrentLeague() const { return currentLeague_; }
   bool Offline() const { return offline_; }
   // How often a table and match day have been drawn; each user choice draws exactly once.
   int DisplayCount() const { return displayCount_; }
 
+  // Top of the match-day panel in twips, as the slide holds it (single precision).
+  float DayPanelTop() const { return dayPanelTop_; }
+  // The button that Enter presses when the focus is on no other button.
+  QPushButton* DefaultButton() const { return defaultButton_; }
+
   ProgramData& data() { return data_; }
   MessageBoxHelper& messages() { return messages_; }
+  DesktopOpener& opener() { return opener_; }
   HttpGateway& gateway() { return *gateway_; }
   CtrStatusProgressBar* statusBar() const { return ctrStatusProgress_; }
 
+ protected:
+  // Every control reports its keys, focus changes, mouse moves and clicks here first, as the
+  // window sees a key before the control that has the focus.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
  private:
+  // What a watched control is to the window's handlers; `index` is its array index.
+  enum class Role {
+    kNone,
+    kTableCell,
+    kTrendArrow,
+    kGoalBox,
+    kDayMenuStrip,
+    kOpenImage,
+    kCloseLabel,
+    kHideDay,
+    kInfoURL,
+    kTeamLogo,
+    kMinusPoints
+  };
+  struct Watched {
+    Role role = Role::kNone;
+    int index = 0;
+  };
+
   void CreateControls();
   void CreateTopAndHeader();
   void CreateTableRows();
@@ -87,6 +154,25 @@ class FrmMain : public QWidget {
   void ShowRowCells(int row, bool visible);
   ServiceContext Context();
 
+  void WatchControls();
+  void Watch(QWidget* control, Role role, int index = 0);
+  Watched WatchedAs(const QObject* object) const;
+  bool HandleKey(const QObject* target, QKeyEvent* event);
+  bool HandleMouseMove(const Watched& control);
+  bool HandleClick(const Watched& control);
+  void PressEnter();
+  void PrepareGoalBoxes();
+  void SetEditMark(bool edited);
+  void PrepareDayMenu();
+  void MoveDayPanel(float top);
+  void DayMenuOpened();
+  void DayMenuClosed();
+  void SetDefaultButton(QPushButton* button);
+  void SetStripHighlight(bool highlighted);
+  void PlaceRowHighlight(int top);
+  void PrepareCommands();
+  void EnableCommand(QPushButton* button, bool enabled);
+
   ProgramData& data_;
   WindowClocks clocks_;
   MessageBoxHelper messages_;
@@ -94,10 +180,20 @@ class FrmMain : public QWidget {
   int currentLeague_ = 0;
   bool offline_ = false;
   int displayCount_ = 0;
+  DesktopOpener opener_;
+  QHash<const QObject*, Watched> watched_;
+  // The slide: its tick count (the braking curve's angle in degrees) and the panel's Top.
+  std::int16_t SlideTick_ = 0;
+  float dayPanelTop_ = 8120;
+  int rowHighlightTop_ = 900;
+  QPushButton* defaultButton_ = nullptr;
+  // Commands whose windows the program does not have yet: they stay disabled.
+  std::vector<QPushButton*> commandsWithoutWindow_;
 
   // Header and links.
   QLabel* lblNewsLine_ = nullptr;
   QLabel* lblInfoURL_ = nullptr;
+  QLabel* imgTeamLogo_ = nullptr;
   QLabel* lblTopLineBack_ = nullptr;
   std::array<QLabel*, 9> Label6_{};
   QLabel* lblCurDay_ = nullptr;
@@ -144,6 +240,7 @@ class FrmMain : public QWidget {
   QFrame* Line1_ = nullptr;
   QLabel* Label20_ = nullptr;
   QLabel* Label21_ = nullptr;
+  QTimer* tmrOpenDay_ = nullptr;
 
   CtrStatusProgressBar* ctrStatusProgress_ = nullptr;
 };

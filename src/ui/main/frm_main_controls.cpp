@@ -236,6 +236,11 @@ void FrmMain::CreateRightColumn() {
   cmdStatistics_ =
       MakeButton(this, "cmdStatistics", "Statistiken...",
                  "Statistiken zu Spieltag und Mannschaften aufrufen", left, 7260, width, 315);
+  // The fan club's banner, a link, in the free space at the foot of the column (the panel
+  // covers it while open).
+  imgTeamLogo_ = MakeLabel(this, "imgTeamLogo", "", left, 7740, width, 330);
+  imgTeamLogo_->setPixmap(RenderPicture(kFanClubBanner, Twips(width), Twips(330)));
+  imgTeamLogo_->setCursor(Qt::PointingHandCursor);
 }
 
 void FrmMain::CreateDayPanel() {
@@ -270,6 +275,7 @@ void FrmMain::CreateDayPanel() {
     // does not cover it.
     txtDays_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (int side = 0; side < 2; ++side) {
+      // Goal boxes: digits only, set up with their colours in PrepareGoalBoxes.
       auto* goals = PlaceControl<QLineEdit>(fraDays_, Indexed("txtResults", 2 * i + side),
                                             side == 0 ? 5940 : 6360, top, 240, 285, "0");
       goals->setFont(MonoFont(8.25));

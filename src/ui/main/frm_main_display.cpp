@@ -95,7 +95,7 @@ void FrmMain::ShowMatchDay(int league, std::int16_t& day) {
   ctrStatusProgress_->SetCurProgressValue(0);
   lblWait_->hide();
   lblCurDay_->setText(QString("<-  %1. Spieltag  ").arg(day));
-  cmdUpdateTable_->setPalette(QPalette());
+  SetEditMark(false);
   ++displayCount_;
 }
 

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <charconv>
 
+#include "core/day_menu_motion.h"
 #include "core/league_answer.h"
 #include "core/maker.h"
 #include "frm_main.h"
@@ -46,8 +47,8 @@ void FrmMain::Form_Load() {
   CompleteIdentity(data_.identity);
   setWindowTitle(WindowCaption());
   setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
-  MoveTopTwips(picDays_, 8120);
-  MoveTopTwips(picHideDay_, 8120 + 255);
+  MoveDayPanel(kDayPanelClosedTop);
+  MoveTopTwips(picHideDay_, kDayPanelClosedTop + 255);
   lblSaison_->setText("2014 / 2015");
   lblWait_->setText("Tabelle wird aktualisiert\r\nBitte warten...");
   lblWait_->show();
@@ -55,7 +56,7 @@ void FrmMain::Form_Load() {
   shpBackgroundRight_->hide();
   shpBackgroundTop_->hide();
   shpBackgroundTop_->resize(shpBackgroundTop_->width(), Twips(435));
-  MoveTopTwips(Shape1_, 915 - 15);
+  PlaceRowHighlight(915 - 15);
   if (data_.options.AutoUpdate && !offline_) {
     // The news line comes from the network: it is shown as plain text only.
     lblNewsLine_->setText(QString::fromStdString(GetNewsLine(*gateway_)));

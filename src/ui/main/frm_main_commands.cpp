@@ -1,0 +1,62 @@
+// The window's commands and links: the downloads of the league on screen, the web pages of
+// the maker, the fan club and the deduction articles, and the commands of windows still to come.
+#include <QApplication>
+#include <algorithm>
+
+#include "core/maker.h"
+#include "frm_main.h"
+
+namespace zak::ui {
+namespace {
+
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void FrmMain::PrepareCommands() {
+  // Statistics, printing, HTML export, the data file, the update and the info window: their
+  // buttons carry caption and tooltip but stay disabled until their windows exist.
+  commandsWithoutWindow_ = {cmdStatistics_, cmdPrintTable_, cmdPrintDay_,      cmdPrintTableDay_,
+                            cmdHTMLExport_, cmdExport_,     cmdUpdateProgram_, cmdInfo_};
+  for (QPushButton* button : commandsWithoutWindow_) button->setEnabled(false);
+  for (int i = 0; i < 2; ++i) {
+    connect(cmdDownloadDays_[i], &QPushButton::clicked, this,
+            [this, i] { cmdDownloadDays_Click(i); });
+  }
+  connect(cmdUpdateTable_, &QPushButton::clicked, this, [this] { cmdUpdateTable_Click(); });
+  connect(cmdReportBug_, &QPushButton::clicked, this, [this] { cmdReportBug_Click(); });
+}
+
+// The match-day menu switches these commands with its slide; one without its window stays off.
+void FrmMain::EnableCommand(QPushButton* button, bool enabled) {
+  const bool hasWindow = std::find(commandsWithoutWindow_.begin(), commandsWithoutWindow_.end(),
+                                   button) == commandsWithoutWindow_.end();
+  button->setEnabled(enabled && hasWindow);
+}
+
+// The league on screen, asked for with update count 0 so that the service sends everything.
+// The button stays disabled meanwhile, so a second click cannot start a second download;
+// failures have been reported by the loading.
+void FrmMain::cmdDownloadDays_Click(int index) {
+  cmdDownloadDays_[index]->setEnabled(false);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  std::int32_t updateCount = 0;
+  RefreshLeagueData(currentLeague_, true, updateCount);
+  QApplication::restoreOverrideCursor();
+  cmdDownloadDays_[index]->setEnabled(true);
+}
+
+void FrmMain::cmdReportBug_Click() { opener_.Open(Utf8(ReportPage(gateway_->ServerHost()))); }
+
+void FrmMain::lblInfoURL_Click() { opener_.Open(Utf8(HomePage(gateway_->ServerHost()))); }
+
+void FrmMain::imgTeamLogo_Click() { opener_.Open(Utf8(kFanClubPage)); }
+
+// The news article on the club's point deduction.
+void FrmMain::lblMinusPoints_Click(int index) {
+  opener_.Open(Utf8(data_.teamTable[currentLeague_][index].NewsUrl));
+}
+
+}  // namespace zak::ui

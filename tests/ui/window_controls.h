@@ -1,0 +1,29 @@
+// Finding the main window's controls by name in tests, and twips as the window's pixels.
+#pragma once
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+namespace zak::testing {
+
+template <typename T = QLabel>
+T* Control(QWidget& window, const QString& name) {
+  T* control = window.findChild<T*>(name);
+  if (control == nullptr) qFatal("no control %s", qPrintable(name));
+  return control;
+}
+
+template <typename T = QLabel>
+T* Control(QWidget& window, const char* name, int index) {
+  return Control<T>(window, QString("%1_%2").arg(name).arg(index));
+}
+
+inline QString Cell(QWidget& window, const char* name, int row) {
+  return Control(window, name, row)->text();
+}
+
+// A Top or Left in twips as the window's pixels, rounded as the window places controls.
+inline int Px(int twips) { return (twips + 7) / 15; }
+
+}  // namespace zak::testing

@@ -1,0 +1,180 @@
+// The main window's commands and links: the two download buttons, the web links through the
+// desktop opener, and the commands whose windows the program does not have yet.
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "core/catalogue.h"
+#include "core/maker.h"
+#include "main_window_session.h"
+#include "service/data_service.h"
+#include "settings/settings_store.h"
+#include "ui/components/desktop_opener.h"
+#include "window_controls.h"
+
+using zak::testing::Cell;
+using zak::testing::Control;
+using zak::testing::MainWindowSession;
+
+namespace {
+
+// The addresses the window hands to the desktop opener.
+QStringList& ObserveOpenedAddresses(MainWindowSession& session, QStringList& opened) {
+  session.window().opener().ObserveInstead(
+      [&opened](const QUrl& address) { opened << address.toString(); });
+  return opened;
+}
+
+int LeagueRequests(MainWindowSession& session, int league, int updateCount) {
+  return session.service().RequestCount(
+      QString("/zak/ud/gd1415.php?l=%1&ui=%2").arg(league + 1).arg(updateCount));
+}
+
+}  // namespace
+
+class FrmMainCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void openerTakesWebAndMailAddressesOnly_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("http") << "http://127.0.0.1:8014/zak/" << true;
+    QTest::newRow("https, capitals") << "HTTPS://www.dfb.de/news/" << true;
+    QTest::newRow("mailto") << "mailto:kontakt@zak.example" << true;
+    QTest::newRow("mailto without address") << "mailto:" << false;
+    QTest::newRow("local file") << "file:///etc/passwd" << false;
+    QTest::newRow("bare path") << "/usr/bin/xterm" << false;
+    QTest::newRow("script") << "javascript:alert(1)" << false;
+    QTest::newRow("ftp") << "ftp://zak.example/zak.exe" << false;
+    QTest::newRow("http without host") << "http:///zak/" << false;
+    QTest::newRow("empty") << "" << false;
+  }
+  void openerTakesWebAndMailAddressesOnly() {
+    QFETCH(QString, address);
+    QFETCH(bool, opened);
+    zak::ui::DesktopOpener opener;
+    int handed = 0;
+    opener.ObserveInstead([&handed](const QUrl&) { ++handed; });
+    QCOMPARE(opener.Open(address), opened);
+    QCOMPARE(handed, opened ? 1 : 0);
+  }
+
+  void linksOpenTheirPages() {
+    MainWindowSession session;
+    session.Start();
+    QWidget& w = session.window();
+    QStringList opened;
+    ObserveOpenedAddresses(session, opened);
+    const QString host = session.service().host();
+    QTest::mouseClick(Control(w, "lblInfoURL"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(w, "cmdReportBug"), Qt::LeftButton);
+    QTest::mouseClick(Control(w, "imgTeamLogo"), Qt::LeftButton);
+    QCOMPARE(opened, QStringList({"http://" + host + "/zak/", "http://" + host + "/zak/?s=report",
+                                  QString::fromUtf8(zak::kFanClubPage.data())}));
+    // A deduction marker opens the news article on its club's deduction.
+    Control<QComboBox>(w, "cmbLiga", 1)->setCurrentIndex(1);
+    opened.clear();
+    int markers = 0;
+    for (int slot = 0; slot < zak::kTeamSlots; ++slot) {
+      QLabel* marker = Control(w, "lblMinusPoints", slot);
+      if (marker->isHidden()) continue;
+      QTest::mouseClick(marker, Qt::LeftButton);
+      QCOMPARE(opened.size(), 1);
+      const QString article = opened.takeFirst();
+      QCOMPARE(article, QString::fromStdString(session.data().teamTable[1][slot].NewsUrl));
+      QVERIFY(article.startsWith(QString::fromUtf8(zak::kNewsSite.data()) + "/"));
+      ++markers;
+    }
+    QCOMPARE(markers, 2);  // VfR Aalen and SV Sandhausen
+  }
+
+  // A download asks for everything (update count 0) with its button off meanwhile, so a second
+  // click starts nothing; the other download button is left as it was.
+  void downloadButtonIsOffWhileItsDownloadRuns() {
+    MainWindowSession session;
+    session.Start();
+    QWidget& w = session.window();
+    auto* download = Control<QPushButton>(w, "cmdDownloadDays", 0);
+    const int before = LeagueRequests(session, 0, 0);
+    Control<QComboBox>(w, "cmbDays", 1)->setCurrentIndex(4);
+    const int displays = session.window().DisplayCount();
+    bool offMeanwhile = false;
+    bool otherUntouched = false;
+    QTimer::singleShot(0, [&] {
+      offMeanwhile = !download->isEnabled();
+      otherUntouched = !Control<QWidget>(w, "cmdDownloadDays", 1)->isEnabled();
+      QTest::mouseClick(download, Qt::LeftButton);
+    });
+    QTest::mouseClick(download, Qt::LeftButton);
+    QVERIFY(offMeanwhile);
+    QVERIFY(otherUntouched);
+    QVERIFY(download->isEnabled());
+    QCOMPARE(LeagueRequests(session, 0, 0), before + 1);
+    // The league's current day is shown afterwards.
+    QCOMPARE(Control<QComboBox>(w, "cmbDays", 1)->currentIndex(), 33);
+    QCOMPARE(session.window().DisplayCount(), displays + 1);
+    QCOMPARE(session.window().statusBar()->Text(), QString("Fertig"));
+  }
+
+  void downloadWithoutServiceKeepsTheDisplay() {
+    MainWindowSession session;
+    session.Start();
+    QWidget& w = session.window();
+    session.window().ToggleDayMenu();
+    auto* slide = w.findChild<QTimer*>("tmrOpenDay");
+    QVERIFY(QTest::qWaitFor([slide] { return !slide->isActive(); }, 5000));
+    Control<QComboBox>(w, "cmbDays", 0)->setCurrentIndex(9);
+    const int displays = session.window().DisplayCount();
+    zak::SaveSettingValue(zak::kSectionServer, "Host",
+                          QString("127.0.0.1:%1").arg(zak::testing::ClosedPort()).toStdString());
+    QTest::mouseClick(Control<QPushButton>(w, "cmdDownloadDays", 1), Qt::LeftButton);
+    const std::string_view noConnection = zak::kNoConnectionMessage;
+    QVERIFY(session.HasMessage(QString::fromUtf8(noConnection.data(), noConnection.size())));
+    QVERIFY(Control<QPushButton>(w, "cmdDownloadDays", 1)->isEnabled());
+    QCOMPARE(session.window().DisplayCount(), displays);
+    QCOMPARE(Control<QComboBox>(w, "cmbDays", 0)->currentIndex(), 9);
+    QCOMPARE(Cell(w, "lblTDays", 0), QString("10"));
+    QVERIFY(!Control(w, "lblWait")->isVisible());
+  }
+
+  // Their windows come later: caption and tooltip now, enabled then. The slide of the
+  // match-day menu, which switches some of them, leaves them off.
+  void commandsWithoutTheirWindowsStayOff() {
+    MainWindowSession session;
+    session.Start();
+    QWidget& w = session.window();
+    const std::tuple<const char*, const char*, const char*> commands[] = {
+        {"cmdStatistics", "Statistiken...", "Statistiken zu Spieltag und Mannschaften aufrufen"},
+        {"cmdPrintTable", "Tabelle drucken...", "Aktuelle Tabelle drucken lassen"},
+        {"cmdPrintDay", "Spieltag drucken...", "Aktuellen Spieltag drucken lassen"},
+        {"cmdPrintTableDay", "Tabelle mit Spieltag drucken...",
+         "Aktuelle Tabelle mit Spieltag drucken lassen"},
+        {"cmdHTMLExport", "HTML-Export...", "Export von Tabelle und Spieltag für HTML-Seiten"},
+        {"cmdExport", "Daten im-/exportieren...",
+         "Daten und Einstellungen von Datei importieren bzw. in Datei exportieren"},
+        {"cmdUpdateProgram", "Update suchen...", "Neue Updates des Programms suchen"},
+        {"cmdInfo", "Info", "Info über ZAK"}};
+    auto verifyOff = [&] {
+      for (const auto& [name, caption, tooltip] : commands) {
+        auto* button = Control<QPushButton>(w, name);
+        QVERIFY2(!button->isEnabled(), name);
+        QCOMPARE(button->text(), QString(caption));
+        QCOMPARE(button->toolTip(), QString(tooltip));
+      }
+    };
+    verifyOff();
+    auto* slide = w.findChild<QTimer*>("tmrOpenDay");
+    for (int i = 0; i < 2; ++i) {
+      session.window().ToggleDayMenu();
+      QVERIFY(QTest::qWaitFor([slide] { return !slide->isActive(); }, 5000));
+      verifyOff();
+    }
+    QVERIFY(Control<QPushButton>(w, "cmdReportBug")->isEnabled());
+    QVERIFY(Control<QPushButton>(w, "cmdPreferences")->isEnabled());
+  }
+};
+
+QTEST_MAIN(FrmMainCommandsTest)
+#include "frm_main_commands_test.moc"

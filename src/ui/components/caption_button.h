@@ -1,5 +1,6 @@
 // A command button whose caption wraps onto a second line when it does not fit, as the
-// program's two-line buttons ("Aktuellste Daten aus dem Internet laden") need.
+// program's two-line buttons ("Aktuellste Daten aus dem Internet laden") need. A back colour
+// set in its palette fills the face.
 #pragma once
 
 #include <QPushButton>

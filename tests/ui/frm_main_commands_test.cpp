@@ -73,6 +73,12 @@ class FrmMainCommandsTest : public QObject {
     QTest::mouseClick(Control(w, "imgTeamLogo"), Qt::LeftButton);
     QCOMPARE(opened, QStringList({"http://" + host + "/zak/", "http://" + host + "/zak/?s=report",
                                   QString::fromUtf8(zak::kFanClubPage.data())}));
+    // Enter presses the button that has the focus, not the default one.
+    const int displays = session.window().DisplayCount();
+    QTest::keyClick(Control<QPushButton>(w, "cmdReportBug"), Qt::Key_Return);
+    QCOMPARE(opened.size(), 4);
+    QCOMPARE(opened.last(), "http://" + host + "/zak/?s=report");
+    QCOMPARE(session.window().DisplayCount(), displays);
     // A deduction marker opens the news article on its club's deduction.
     Control<QComboBox>(w, "cmbLiga", 1)->setCurrentIndex(1);
     opened.clear();

@@ -157,10 +157,10 @@ class FrmMain : public QWidget {
   void WatchControls();
   void Watch(QWidget* control, Role role, int index = 0);
   Watched WatchedAs(const QObject* object) const;
-  bool HandleKey(const QObject* target, QKeyEvent* event);
+  bool HandleKey(QObject* target, QKeyEvent* event);
   bool HandleMouseMove(const Watched& control);
   bool HandleClick(const Watched& control);
-  void PressEnter();
+  void PressEnter(QObject* target);
   void PrepareGoalBoxes();
   void SetEditMark(bool edited);
   void PrepareDayMenu();

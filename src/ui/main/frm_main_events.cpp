@@ -1,6 +1,5 @@
 // How the window hears its controls: every control reports to the window first, which turns
 // keys, focus changes, mouse moves and clicks into the handlers named after the control.
-#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -97,7 +96,7 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-bool FrmMain::HandleKey(const QObject* target, QKeyEvent* event) {
+bool FrmMain::HandleKey(QObject* target, QKeyEvent* event) {
   int key = KeyCode(*event);
   if (key == 0) return false;
   Form_KeyPress(key);
@@ -109,17 +108,17 @@ bool FrmMain::HandleKey(const QObject* target, QKeyEvent* event) {
     return key == 0;
   }
   if (key == 13) {
-    PressEnter();
+    PressEnter(target);
     return true;
   }
   return false;
 }
 
-// Enter presses the button that has the focus, else the window's default button.
-void FrmMain::PressEnter() {
-  auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
-  QPushButton* button = focused != nullptr && isAncestorOf(focused) ? focused : defaultButton_;
-  if (button != nullptr && button->isEnabled() && button->isVisible()) button->click();
+// Enter presses the button that has the focus (the key's target), else the default button.
+void FrmMain::PressEnter(QObject* target) {
+  auto* focused = qobject_cast<QPushButton*>(target);
+  QPushButton* button = focused != nullptr ? focused : defaultButton_;
+  if (button != nullptr && button->isEnabled() && !button->isHidden()) button->click();
 }
 
 void FrmMain::keyPressEvent(QKeyEvent* event) {

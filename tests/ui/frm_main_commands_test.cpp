@@ -128,9 +128,7 @@ class FrmMainCommandsTest : public QObject {
     MainWindowSession session;
     session.Start();
     QWidget& w = session.window();
-    session.window().ToggleDayMenu();
-    auto* slide = w.findChild<QTimer*>("tmrOpenDay");
-    QVERIFY(QTest::qWaitFor([slide] { return !slide->isActive(); }, 5000));
+    session.SlideDayMenu();
     Control<QComboBox>(w, "cmbDays", 0)->setCurrentIndex(9);
     const int displays = session.window().DisplayCount();
     zak::SaveSettingValue(zak::kSectionServer, "Host",
@@ -171,10 +169,8 @@ class FrmMainCommandsTest : public QObject {
       }
     };
     verifyOff();
-    auto* slide = w.findChild<QTimer*>("tmrOpenDay");
     for (int i = 0; i < 2; ++i) {
-      session.window().ToggleDayMenu();
-      QVERIFY(QTest::qWaitFor([slide] { return !slide->isActive(); }, 5000));
+      session.SlideDayMenu();
       verifyOff();
     }
     QVERIFY(Control<QPushButton>(w, "cmdReportBug")->isEnabled());

@@ -32,16 +32,14 @@ bool EditMarked(QWidget& window) {
          kEditedMark;
 }
 
-// Starts the program on `league`, shows `day` (1-based; 0 keeps the current day) and opens the
+// Starts the program, shows `day` (1-based; 0 keeps the current day) and opens the
 // match-day menu, whose goal boxes then take input.
 void StartEditing(MainWindowSession& session, int day = 0) {
   session.Start();
   session.Activate();
   QWidget& w = session.window();
   if (day > 0) Control<QComboBox>(w, "cmbDays", 1)->setCurrentIndex(day - 1);
-  session.window().ToggleDayMenu();
-  auto* slide = w.findChild<QTimer*>("tmrOpenDay");
-  if (!QTest::qWaitFor([slide] { return !slide->isActive(); }, 5000)) qFatal("no opening");
+  session.SlideDayMenu();
 }
 
 // The points in the table on screen of the club named `name`; empty when it is not shown.

@@ -5,6 +5,7 @@
 #include <QTcpServer>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 
 #include "core/catalogue.h"
 #include "settings/settings_store.h"
@@ -93,6 +94,12 @@ void MainWindowSession::Restart() {
   data_ = ProgramData{};
   CreateWindow();
   Start();
+}
+
+void MainWindowSession::SlideDayMenu() {
+  window_->ToggleDayMenu();
+  auto* slide = window_->findChild<QTimer*>("tmrOpenDay");
+  if (!QTest::qWaitFor([slide] { return !slide->isActive(); }, 5000)) qFatal("a slide without end");
 }
 
 void MainWindowSession::Activate() {

@@ -43,6 +43,8 @@ class MainWindowSession {
   void Restart();
   // Makes the window the active one, so that focus changes take effect.
   void Activate();
+  // Opens or closes the match-day menu and waits for the slide's end.
+  void SlideDayMenu();
 
   static Date Today();  // after the season: every match day has been played
 

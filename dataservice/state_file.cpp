@@ -35,8 +35,8 @@ std::string FormatState(const ServiceState& state) {
     if (s.count == 0) continue;
     char hex[17];
     const auto end = std::to_chars(hex, hex + sizeof hex, s.fingerprint, 16).ptr;
-    text += std::to_string(league) + "\t" + std::to_string(s.count) + "\t" + std::string(hex, end) +
-            "\n";
+    text.append(std::to_string(league)).append("\t").append(std::to_string(s.count));
+    text.append("\t").append(hex, end).append("\n");
   }
   return text;
 }

@@ -1,5 +1,6 @@
 // The main window: the start-up, the league table and match day on screen, the league and
-// match-day choice, the status bar, and the match-day panel along the lower edge.
+// match-day choice, the status bar, the sliding match-day menu along the lower edge with the
+// typing of results, and the window's commands and links.
 #pragma once
 
 #include <QComboBox>

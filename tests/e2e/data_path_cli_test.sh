@@ -3,6 +3,8 @@
 # run downloads and stores, the next reads the stored copies, the stored tables equal the
 # season's, and without the service the stored copies carry on.
 set -u
+# shellcheck source=service.sh
+source "$(dirname "$0")/service.sh"
 cli=$1
 service=$2
 season=$3
@@ -20,12 +22,7 @@ trap cleanup EXIT
 unset http_proxy HTTP_PROXY all_proxy ALL_PROXY
 export XDG_CONFIG_HOME=$work/config
 
-"$service" --port 0 --threads 1 --season "$season" --state "$work/state" \
-  >"$work/service.out" 2>"$work/service.log" &
-service_pid=$!
-for _ in $(seq 100); do grep -q '^listening on' "$work/service.out" 2>/dev/null && break; sleep 0.1; done
-port=$(sed -n 's/^listening on .*:\([0-9]*\)$/\1/p' "$work/service.out")
-[ -n "$port" ] || { echo "FAIL: the data service does not start"; exit 1; }
+start_service "$service" "$season" "$work"
 # The store names the service's address, as a user's store names the maker's host.
 mkdir -p "$XDG_CONFIG_HOME/ZAK1415"
 printf '[Server]\nHost=127.0.0.1:%s\n' "$port" >"$XDG_CONFIG_HOME/ZAK1415/ZAK1415.ini"

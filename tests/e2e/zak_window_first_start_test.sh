@@ -4,6 +4,8 @@
 # leagues that have data, the options with their defaults and the installation's identity, and
 # keeps its window open afterwards. A second start sends the stored update counts.
 set -u
+# shellcheck source=service.sh
+source "$(dirname "$0")/service.sh"
 zak=$1
 service=$2
 season=$3
@@ -22,12 +24,7 @@ trap cleanup EXIT
 unset http_proxy HTTP_PROXY all_proxy ALL_PROXY
 export XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=offscreen
 
-"$service" --port 0 --threads 1 --season "$season" --state "$work/state" \
-  >"$work/service.out" 2>"$work/service.log" &
-service_pid=$!
-for _ in $(seq 100); do grep -q '^listening on' "$work/service.out" 2>/dev/null && break; sleep 0.1; done
-port=$(sed -n 's/^listening on .*:\([0-9]*\)$/\1/p' "$work/service.out")
-[ -n "$port" ] || { echo "FAIL: the data service does not start"; exit 1; }
+start_service "$service" "$season" "$work"
 store=$XDG_CONFIG_HOME/ZAK1415/ZAK1415.ini
 mkdir -p "$(dirname "$store")"
 printf '[Server]\nHost=127.0.0.1:%s\n' "$port" >"$store"

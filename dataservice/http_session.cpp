@@ -55,9 +55,14 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
 
   boost::asio::any_io_executor Executor() { return stream_.get_executor(); }
 
-  // On the connection's strand: a connection waiting for a request is closed at once.
+  // On the connection's strand: a connection waiting for a request is closed at once. Shutting
+  // the socket down ends its read even when the read is between two steps, where a cancel alone
+  // could find nothing to cancel and leave the connection waiting for its time-out.
   void Interrupt() {
-    if (reading_) stream_.cancel();
+    if (!reading_) return;
+    beast::error_code ignored;
+    stream_.socket().shutdown(tcp::socket::shutdown_receive, ignored);
+    stream_.cancel();
   }
 
   void Read() {

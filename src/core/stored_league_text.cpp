@@ -45,6 +45,12 @@ StoredLeagueRead DecodeStoredLeague(std::string_view text, MatchData& data, int 
       r.AwayGoals = *away;
       if (!home) return read;
       r.HomeGoals = *home;
+      // A result with a negative goal was never written by the program: the copy is damaged,
+      // and the record must not count as played with it.
+      if (r.Played && (*home < 0 || *away < 0)) {
+        r.Played = false;
+        return read;
+      }
       r.Away = fields[4];
       r.Home = fields[5];
       ++read.records;

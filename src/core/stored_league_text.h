@@ -26,8 +26,9 @@ struct StoredLeagueRead {
   int records = 0;  // records written before reading stopped
 };
 
-// Writes the records in stored order until one is missing, has fewer than six fields or a goal
-// field that is no 16-bit number; reading stops there and the records already written stay.
+// Writes the records in stored order until one is missing, has fewer than six fields, a goal
+// field that is no 16-bit number, or a result with a negative goal; reading stops there and the
+// records already written stay.
 StoredLeagueRead DecodeStoredLeague(std::string_view text, MatchData& data, int league);
 
 }  // namespace zak

@@ -68,6 +68,14 @@ TEST(StoredLeagueTextTest, DamagedCopiesStopWhereTheDamageIs) {
   EXPECT_FALSE(read.ok);
   EXPECT_EQ(read.records, 0);
   EXPECT_FALSE(DecodeStoredLeague("", *loaded, 0).ok);
+
+  // A result with a negative goal is damage: it must not count as a played match.
+  std::string negative = EncodeStoredLeague(*season, 0);
+  negative.replace(0, negative.find('|'), "Wahr;22.08.14 20:30;-1;2;B;A");
+  read = DecodeStoredLeague(negative, *loaded, 0);
+  EXPECT_FALSE(read.ok);
+  EXPECT_EQ(read.records, 0);
+  EXPECT_FALSE((*loaded)(0, 0, 0).Played);
 }
 
 }  // namespace

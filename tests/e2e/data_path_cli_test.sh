@@ -3,21 +3,12 @@
 # run downloads and stores, the next reads the stored copies, the stored tables equal the
 # season's, and without the service the stored copies carry on.
 set -u
-# shellcheck source=service.sh
-source "$(dirname "$0")/service.sh"
 cli=$1
 service=$2
 season=$3
-failures=0
-fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
-
-work=$(mktemp -d)
-service_pid=""
-cleanup() {
-  [ -n "$service_pid" ] && kill "$service_pid" 2>/dev/null && wait "$service_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=common.sh
+source "$(dirname "$0")/common.sh"
+trap stop_service_and_clean EXIT
 # Loopback traffic stays on loopback, whatever proxy the environment names.
 unset http_proxy HTTP_PROXY all_proxy ALL_PROXY
 export XDG_CONFIG_HOME=$work/config

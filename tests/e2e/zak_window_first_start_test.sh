@@ -4,21 +4,15 @@
 # leagues that have data, the options with their defaults and the installation's identity, and
 # keeps its window open afterwards. A second start sends the stored update counts.
 set -u
-# shellcheck source=service.sh
-source "$(dirname "$0")/service.sh"
 zak=$1
 service=$2
 season=$3
-failures=0
-fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
-
-work=$(mktemp -d)
-service_pid=""
+# shellcheck source=common.sh
+source "$(dirname "$0")/common.sh"
 zak_pid=""
 cleanup() {
   [ -n "$zak_pid" ] && kill "$zak_pid" 2>/dev/null && wait "$zak_pid" 2>/dev/null
-  [ -n "$service_pid" ] && kill "$service_pid" 2>/dev/null && wait "$service_pid" 2>/dev/null
-  rm -rf "$work"
+  stop_service_and_clean
 }
 trap cleanup EXIT
 unset http_proxy HTTP_PROXY all_proxy ALL_PROXY

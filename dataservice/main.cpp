@@ -6,11 +6,12 @@
 #include <csignal>
 #include <cstdio>
 #include <iostream>
-#include <thread>
+#include <optional>
 #include <vector>
 
 #include "access_log.h"
 #include "answers.h"
+#include "io_pool.h"
 #include "league_store.h"
 #include "listener.h"
 #include "options.h"
@@ -38,10 +39,11 @@ int Serve(const ServiceOptions& options) {
   const ServiceContext context{fixed, store, std::chrono::seconds(options.clientTimeoutSeconds),
                                sessions};
 
-  net::io_context io(options.threads);
+  IoPool pool(options.threads);
+  net::io_context& io = pool.main();
   std::optional<Listener> listener;
   try {
-    listener.emplace(io, net::ip::tcp::endpoint(address, options.port), context);
+    listener.emplace(pool, net::ip::tcp::endpoint(address, options.port), context);
   } catch (const boost::system::system_error& e) {
     std::cerr << "zak-dataservice: cannot listen on " << options.bind << ":" << options.port << ": "
               << e.code().message() << "\n";
@@ -55,6 +57,7 @@ int Serve(const ServiceOptions& options) {
     listener->Stop();
     watch.Stop();
     sessions.StopAll();
+    pool.Release();
   });
   listener->Start();
   watch.Start();
@@ -64,10 +67,7 @@ int Serve(const ServiceOptions& options) {
   std::printf("listening on %s:%u\n", local.address().to_string().c_str(), local.port());
   std::fflush(stdout);
 
-  std::vector<std::thread> workers;
-  for (int i = 1; i < options.threads; ++i) workers.emplace_back([&io] { io.run(); });
-  io.run();
-  for (std::thread& worker : workers) worker.join();
+  pool.Run();
   WriteLogLine("stopped");
   return 0;
 }

@@ -9,6 +9,7 @@
 
 #include "catalogue.h"
 #include "match_data.h"
+#include "team_statistics.h"
 
 namespace zak {
 
@@ -41,6 +42,8 @@ struct ProgramData {
   std::array<std::int32_t, kLeagueCount> serverUpdateCount{};
   Options options;
   Identity identity;
+  // Filled when the statistics window opens; read only by it.
+  PositionHistory positionHistory;
 };
 
 }  // namespace zak

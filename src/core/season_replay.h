@@ -1,0 +1,23 @@
+// Replaying the season: a date given on the command line stands for today, and the results of
+// matches not yet kicked off on that date are not known yet.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "match_data.h"
+
+namespace zak {
+
+// "YYYY-MM-DD" as a calendar date; nothing for any other form or an impossible date.
+std::optional<Date> ParseIsoDate(std::string_view text);
+
+// "dd.mm.yyyy", the German way of writing the date.
+std::string GermanDate(Date date);
+
+// The season as it stood on the morning of `date`: every record kicked off on that day or later
+// loses its result. Records without a readable kick-off keep theirs.
+void WithholdResultsFrom(MatchData& data, Date date);
+
+}  // namespace zak

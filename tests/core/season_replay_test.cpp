@@ -1,0 +1,57 @@
+#include "core/season_replay.h"
+
+#include <gtest/gtest.h>
+
+namespace zak {
+namespace {
+
+using std::chrono::day;
+using std::chrono::month;
+using std::chrono::year;
+
+struct DateCase {
+  const char* name;
+  const char* text;
+  std::optional<Date> date;
+};
+
+class IsoDate : public ::testing::TestWithParam<DateCase> {};
+
+TEST_P(IsoDate, ReadsOnlyRealDatesInTheLongForm) {
+  EXPECT_EQ(ParseIsoDate(GetParam().text), GetParam().date);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, IsoDate,
+    ::testing::Values(DateCase{"MidSeason", "2015-03-01", Date{year(2015), month(3), day(1)}},
+                      DateCase{"LeapDay", "2016-02-29", Date{year(2016), month(2), day(29)}},
+                      DateCase{"NoLeapDay", "2015-02-29", std::nullopt},
+                      DateCase{"MonthThirteen", "2015-13-01", std::nullopt},
+                      DateCase{"ShortDigits", "2015-3-1", std::nullopt},
+                      DateCase{"GermanForm", "01.03.2015", std::nullopt},
+                      DateCase{"SignedPart", "2015-+3-01", std::nullopt},
+                      DateCase{"Empty", "", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GermanDate, PadsDayAndMonth) {
+  EXPECT_EQ(GermanDate(Date{year(2015), month(3), day(1)}), "01.03.2015");
+}
+
+TEST(WithholdResultsFrom, KeepsOnlyResultsKickedOffBeforeTheDate) {
+  MatchData data;
+  data(0, 0, 22) = {"A", "B", 4, 1, true, "28.02.15 15:30"};
+  data(1, 0, 22) = {"C", "D", 2, 0, true, "01.03.15 15:30"};
+  data(2, 7, 30) = {"E", "F", 1, 1, true, "23.05.15 15:30"};
+  data(3, 0, 22) = {"G", "H", 0, 0, true, ""};
+  WithholdResultsFrom(data, Date{year(2015), month(3), day(1)});
+  EXPECT_TRUE(data(0, 0, 22).Played);
+  EXPECT_EQ(data(0, 0, 22).HomeGoals, 4);
+  const MatchRecord sameDay{"C", "D", -1, -1, false, "01.03.15 15:30"};
+  EXPECT_EQ(data(1, 0, 22), sameDay);
+  EXPECT_FALSE(data(2, 7, 30).Played);
+  EXPECT_EQ(data(2, 7, 30).AwayGoals, -1);
+  EXPECT_TRUE(data(3, 0, 22).Played);  // no date to judge by
+}
+
+}  // namespace
+}  // namespace zak

@@ -70,8 +70,10 @@ void SaveOptions(const OptionsForm& form, ProgramData& data) {
   SaveSettingValue(kSectionProxy, "User", form.ProxyUser);
   SaveSettingValue(kSectionProxy, "Pass", ScrambleSetting(form.ProxyPassword));
   SaveSettingValue(kSectionServer, "Timeout", std::to_string(form.ServerTimeoutIndex));
+  TakeOverOptions(form, data.options);
+}
 
-  Options& options = data.options;
+void TakeOverOptions(const OptionsForm& form, Options& options) {
   if (const auto port = ParsePortText(form.ProxyPort)) options.ProxyPort = *port;
   options.ProxyServer = form.ProxyServer;
   options.ProxyUser = form.ProxyUser;

@@ -45,4 +45,8 @@ OptionsForm LoadOptions(ProgramData& data);
 // program-wide values. A port that is not a number is stored as typed but leaves ProxyPort.
 void SaveOptions(const OptionsForm& form, ProgramData& data);
 
+// Takes the form's values over into the program-wide option values without storing anything.
+// A port that is not a number leaves ProxyPort as it was.
+void TakeOverOptions(const OptionsForm& form, Options& options);
+
 }  // namespace zak

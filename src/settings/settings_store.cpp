@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QString>
 #include <QTemporaryFile>
+#include <utility>
 #include <vector>
 
 #include "core/catalogue.h"
@@ -130,6 +131,34 @@ std::string GetFolderOfPath(std::string_view path) {
   if (last != std::string_view::npos) return std::string(path.substr(0, last + 1));
   if (Utf8Length(path) > 2) return std::string(path);
   return std::string(path) + "\\";
+}
+
+bool SaveSettingValues(std::span<const SettingValue> values) {
+  QSettings store = OpenStore();
+  std::vector<std::pair<QString, QVariant>> before;
+  for (const SettingValue& v : values) {
+    if (GetSectionName(v.section).empty()) continue;
+    const QString key = StoreKey(v.section, v.key);
+    before.emplace_back(key, store.value(key));
+    const std::string bytes = ToWindows1252(v.value);
+    store.setValue(key, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  }
+  store.sync();
+  if (store.status() != QSettings::AccessError) {
+    QFile::setPermissions(store.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return true;
+  }
+  // The file is replaced whole or not at all, so it still holds the old values; the process's
+  // parsed copy of it must say the same, or every later read (and write) would carry values
+  // that were never stored.
+  for (auto it = before.rbegin(); it != before.rend(); ++it) {
+    if (it->second.isValid()) {
+      store.setValue(it->first, it->second);
+    } else {
+      store.remove(it->first);
+    }
+  }
+  return false;
 }
 
 }  // namespace zak

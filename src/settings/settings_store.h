@@ -56,4 +56,15 @@ bool IsFolderWritable(std::string_view folder);
 // two characters unchanged; a shorter one (a bare drive "C:") followed by "\".
 std::string GetFolderOfPath(std::string_view path);
 
+// One value to store.
+struct SettingValue {
+  int section;
+  std::string key;
+  std::string value;
+};
+
+// Stores all values with one write of the store: either all of them are kept, or, when the write
+// fails, none, and every key reads as before. False when the write failed.
+bool SaveSettingValues(std::span<const SettingValue> values);
+
 }  // namespace zak

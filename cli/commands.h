@@ -8,5 +8,7 @@ namespace zak::cli {
 
 int TableCommand(const std::vector<std::string>& words);
 int DownloadCommand(const std::vector<std::string>& words);
+int ExportCommand(const std::vector<std::string>& words);
+int ImportCommand(const std::vector<std::string>& words);
 
 }  // namespace zak::cli

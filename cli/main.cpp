@@ -13,7 +13,11 @@ constexpr const char* kUsage =
     "      Tabelle der Liga N (0..7) nach dem Spieltag D (1..38; ohne --day der aktuelle),\n"
     "      ohne --season aus den gespeicherten Daten\n"
     "  zak-cli download\n"
-    "      alle Ligen laden wie beim Programmstart: erst vom Datendienst, dann gespeichert\n";
+    "      alle Ligen laden wie beim Programmstart: erst vom Datendienst, dann gespeichert\n"
+    "  zak-cli export DATEI\n"
+    "      die gespeicherten Daten aller Ligen und die Einstellungen in die Datei schreiben\n"
+    "  zak-cli import DATEI\n"
+    "      Daten und Einstellungen aus der Datei übernehmen und alle Ligen neu laden\n";
 
 }  // namespace
 
@@ -22,6 +26,8 @@ int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "table") return zak::cli::TableCommand(words);
   if (command == "download") return zak::cli::DownloadCommand(words);
+  if (command == "export") return zak::cli::ExportCommand(words);
+  if (command == "import") return zak::cli::ImportCommand(words);
   if (command == "--help" || command == "-h" || command == "help") {
     std::cout << kUsage;
     return 0;

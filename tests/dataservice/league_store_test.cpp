@@ -44,6 +44,7 @@ TEST_F(Store, ServesEachSeasonFileWithItsCount) {
 }
 
 TEST_F(Store, OnlyAChangeOfTheServedDataRaisesTheCount) {
+  std::filesystem::remove(SeasonFilePath(season_.string(), 3));
   LeagueStore store(season_.string(), state_);
   ASSERT_EQ(store.Start(), "");
   Write(3, kHeader + kMatch);
@@ -63,6 +64,7 @@ TEST_F(Store, OnlyAChangeOfTheServedDataRaisesTheCount) {
 }
 
 TEST_F(Store, BrokenEmptyOrVanishedFilesKeepTheLastAnswer) {
+  std::filesystem::remove(SeasonFilePath(season_.string(), 4));
   LeagueStore store(season_.string(), state_);
   ASSERT_EQ(store.Start(), "");
   const std::string served = Plain(store, 0);

@@ -75,6 +75,7 @@ TEST_F(Service, LeagueAnswerParsesBackToTheSeasonFile) {
 }
 
 TEST_F(Service, FixedCodesForCurrentCopiesMissingLeaguesAndForeignAgents) {
+  std::filesystem::remove(season_ / "league-3.tsv");
   auto service = Start();
   const auto port = service->port();
   EXPECT_EQ(League(port, 1, 1), "q)W7kd45%");

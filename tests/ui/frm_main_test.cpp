@@ -280,7 +280,8 @@ class FrmMainTest : public QObject {
 
   // A day that the lists do not hold ends the display: no endless re-entry, nothing drawn.
   void aDayWithoutEntryLeavesTheDisplay() {
-    MainWindowSession session;
+    TestSeason season;  // no file for the Regionalliga Nord
+    MainWindowSession session(Season(season.path()));
     session.Start();
     QWidget& w = session.window();
     const int before = session.window().DisplayCount();

@@ -6,9 +6,21 @@
 #include <sstream>
 
 #include "text_util.h"
+#include "windows1252.h"
 
 namespace zak {
 namespace {
+
+// "dd.mm.yy hh:mm".
+bool IsKickOff(std::string_view text) {
+  static constexpr std::string_view kForm = "00.00.00 00:00";
+  if (text.size() != kForm.size()) return false;
+  for (std::size_t i = 0; i < kForm.size(); ++i) {
+    const bool digit = text[i] >= '0' && text[i] <= '9';
+    if (kForm[i] == '0' ? !digit : text[i] != kForm[i]) return false;
+  }
+  return true;
+}
 
 // Checks one line's fields; an empty message means the line is good.
 std::string CheckLine(const std::vector<std::string>& fields,
@@ -24,10 +36,20 @@ std::string CheckLine(const std::vector<std::string>& fields,
   if (used[day] >= kMatchSlots) {
     return "mehr als 10 Spiele am " + fields[0] + ". Spieltag";
   }
+  // The wire carries a kick-off as its ten digits, and none at all as "the kick-off of the
+  // match before": only this form arrives unchanged.
+  if (Trim(fields[1]).empty()) return "Anstoßzeit fehlt";
+  if (!IsKickOff(fields[1])) {
+    return "Anstoßzeit \"" + fields[1] + "\" hat nicht die Form TT.MM.JJ hh:mm";
+  }
   // The data service separates items by ";" and fields by "|".
-  for (int column = 1; column <= 3; ++column) {
+  for (int column = 2; column <= 3; ++column) {
     if (fields[column].find_first_of(";|") != std::string::npos) {
       return "\"" + fields[column] + "\" enthält \";\" oder \"|\"";
+    }
+    // The service sends names in Windows-1252; anything else would arrive as "?".
+    if (FromWindows1252(ToWindows1252(fields[column])) != fields[column]) {
+      return "\"" + fields[column] + "\" enthält Zeichen außerhalb von Windows-1252";
     }
   }
   for (int column = 4; column <= 5; ++column) {

@@ -56,7 +56,7 @@ TEST(SeasonFile, KeepsFileOrderKickOffTextAndPartialResults) {
   const SeasonReadResult read = ReadSeasonText(kHeader +
                                                    "2\t01.08.14 15:30\tA\tB\t1\t0\r\n"
                                                    "1\t31.07.14 20:30\tC\tD\t2\t\n"
-                                                   "2\t\tE\tF\t\t\n"
+                                                   "2\t02.08.14 15:30\tE\tF\t\t\n"
                                                    "\n",
                                                "t.tsv", *data, 3);
   ASSERT_TRUE(read.ok());
@@ -70,7 +70,7 @@ TEST(SeasonFile, KeepsFileOrderKickOffTextAndPartialResults) {
   EXPECT_EQ(partial.AwayGoals, -1);
   EXPECT_FALSE(partial.Played);
   EXPECT_EQ((*data)(1, 3, 1).Home, "E");
-  EXPECT_EQ((*data)(1, 3, 1).KickOff, "");
+  EXPECT_EQ((*data)(1, 3, 1).KickOff, "02.08.14 15:30");
   EXPECT_EQ((*data)(5, 3, 20), MatchRecord{});  // the league was cleared first
 }
 
@@ -85,10 +85,15 @@ TEST(SeasonFile, RejectsBadLinesWithFileAndLineAndKeepsTheRest) {
   text += "1\t01.08.14 15:30\tA\tB\t1\t32768\n";  // line 7: beyond 16 bits
   text += "1\t01.08.14 15:30\tA\tB\t-1\t1\n";     // line 8: negative
   text += "1\t01.08.14 15:30\tA;B\tC\t1\t1\n";    // line 9: a protocol separator
-  for (int i = 0; i < 11; ++i) text += "5\t01.08.14 15:30\tH\tG\t0\t0\n";  // line 20: eleventh
-  text += "1\t01.08.14 15:30\tGut\tAuch gut\t32767\t0";                    // line 21, no final LF
+  text += "1\t\tA\tB\t1\t1\n";       // line 10: no kick-off, read as the one before on the wire
+  text += "1\t \tA\tB\t1\t1\n";      // line 11: a blank one
+  text += "1\toffen\tA\tB\t1\t1\n";  // line 12: no digits, sent as empty
+  text += "1\t1.8.14 15:30\tA\tB\t1\t1\n";               // line 13: too few digits
+  text += "1\t01.08.14 15:30\tA\t\xE2\x86\x92\t1\t1\n";  // line 14: "→" has no code there
+  for (int i = 0; i < 11; ++i) text += "5\t01.08.14 15:30\tH\tG\t0\t0\n";  // line 25: eleventh
+  text += "1\t01.08.14 15:30\tGut\tAuch gut\t32767\t0";                    // line 26, no final LF
   const SeasonReadResult read = ReadSeasonText(text, "liga.tsv", *data, 0);
-  ASSERT_EQ(read.errors.size(), 9u);
+  ASSERT_EQ(read.errors.size(), 14u);
   EXPECT_EQ(read.errors[0].rfind("liga.tsv:2: ", 0), 0u) << read.errors[0];
   EXPECT_EQ(read.errors[1].rfind("liga.tsv:3: ", 0), 0u);
   EXPECT_EQ(read.errors[2].rfind("liga.tsv:4: ", 0), 0u);
@@ -97,7 +102,12 @@ TEST(SeasonFile, RejectsBadLinesWithFileAndLineAndKeepsTheRest) {
   EXPECT_EQ(read.errors[5].rfind("liga.tsv:7: ", 0), 0u);
   EXPECT_EQ(read.errors[6].rfind("liga.tsv:8: ", 0), 0u);
   EXPECT_EQ(read.errors[7].rfind("liga.tsv:9: ", 0), 0u);
-  EXPECT_EQ(read.errors[8].rfind("liga.tsv:20: ", 0), 0u) << read.errors[8];
+  EXPECT_EQ(read.errors[8], "liga.tsv:10: Anstoßzeit fehlt");
+  EXPECT_EQ(read.errors[9].rfind("liga.tsv:11: ", 0), 0u);
+  EXPECT_EQ(read.errors[10], "liga.tsv:12: Anstoßzeit \"offen\" hat nicht die Form TT.MM.JJ hh:mm");
+  EXPECT_EQ(read.errors[11].rfind("liga.tsv:13: ", 0), 0u);
+  EXPECT_EQ(read.errors[12].rfind("liga.tsv:14: ", 0), 0u) << read.errors[12];
+  EXPECT_EQ(read.errors[13].rfind("liga.tsv:25: ", 0), 0u) << read.errors[13];
   EXPECT_EQ(read.matches, 11);
   EXPECT_EQ((*data)(0, 0, 0).Home, "Gut");
   EXPECT_EQ((*data)(0, 0, 0).HomeGoals, 32767);

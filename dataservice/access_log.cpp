@@ -2,7 +2,11 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+#include <condition_variable>
 #include <ctime>
+#include <mutex>
+#include <thread>
 
 namespace zak::dataservice {
 namespace {
@@ -18,6 +22,77 @@ void AppendEscaped(std::string& out, std::string_view text) {
       out += kHex[c & 15];
     }
   }
+}
+
+// Lines waiting for standard error, at most kLimit bytes of them.
+class LogQueue {
+ public:
+  static constexpr std::size_t kLimit = 1 << 20;
+
+  LogQueue() {
+    std::thread([this] { WriteForever(); }).detach();
+  }
+
+  void Add(std::string line) {
+    std::lock_guard lock(mutex_);
+    if (queued_.size() + line.size() + 1 > kLimit) {
+      ++dropped_;
+      return;
+    }
+    queued_.append(line).push_back('\n');
+    ready_.notify_one();
+  }
+
+  bool Flush(std::chrono::milliseconds limit) {
+    std::unique_lock lock(mutex_);
+    return written_.wait_for(lock, limit, [this] { return queued_.empty() && !writing_; });
+  }
+
+ private:
+  // Runs on its own thread for the whole life of the process; it may block in write() for as
+  // long as nobody reads the other end.
+  void WriteForever() {
+    std::string batch;
+    for (;;) {
+      {
+        std::unique_lock lock(mutex_);
+        writing_ = false;
+        written_.notify_all();
+        ready_.wait(lock, [this] { return !queued_.empty() || dropped_ > 0; });
+        if (dropped_ > 0) {
+          queued_.append("log: " + std::to_string(dropped_) +
+                         " lines dropped, standard error was not read\n");
+          dropped_ = 0;
+        }
+        batch.swap(queued_);
+        queued_.clear();
+        writing_ = true;
+      }
+      WriteAll(batch);
+    }
+  }
+
+  static void WriteAll(std::string_view bytes) {
+    while (!bytes.empty()) {
+      const ssize_t n = ::write(STDERR_FILENO, bytes.data(), bytes.size());
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return;  // a closed standard error must not stop the service
+      bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+  }
+
+  std::mutex mutex_;
+  std::condition_variable ready_;
+  std::condition_variable written_;
+  std::string queued_;
+  std::uint64_t dropped_ = 0;
+  bool writing_ = false;
+};
+
+// Never destroyed: its thread may still be blocked writing when the process ends.
+LogQueue& TheLog() {
+  static LogQueue* const log = new LogQueue;
+  return *log;
 }
 
 }  // namespace
@@ -41,14 +116,8 @@ std::string FormatAccessLine(const AccessRecord& record) {
   return line;
 }
 
-void WriteLogLine(std::string line) {
-  line += '\n';
-  std::size_t written = 0;
-  while (written < line.size()) {
-    const ssize_t n = ::write(STDERR_FILENO, line.data() + written, line.size() - written);
-    if (n <= 0) return;  // a closed standard error must not stop the service
-    written += static_cast<std::size_t>(n);
-  }
-}
+void WriteLogLine(std::string line) { TheLog().Add(std::move(line)); }
+
+bool FlushLog(std::chrono::milliseconds limit) { return TheLog().Flush(limit); }
 
 }  // namespace zak::dataservice

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,7 +24,12 @@ struct AccessRecord {
 // outside printable ASCII, and the backslash, appear as \xNN so a line cannot be forged.
 std::string FormatAccessLine(const AccessRecord& record);
 
-// Writes one line with a single system call, so lines of concurrent requests do not mix.
+// Queues one line for the log's own writer thread and returns at once: a standard error that
+// nobody reads never holds up a request. When the queue is full the line is dropped, and the
+// number of dropped lines is written as soon as the log moves again. Lines never mix.
 void WriteLogLine(std::string line);
+
+// Waits until every queued line is written, or `limit` has passed; true when all were written.
+bool FlushLog(std::chrono::milliseconds limit);
 
 }  // namespace zak::dataservice

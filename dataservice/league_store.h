@@ -2,38 +2,68 @@
 // raises a league's update count whenever the data it serves changes.
 #pragma once
 
+#include <array>
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <string>
 
 #include "league_answer.h"
+#include "read_file.h"
 #include "state_file.h"
 
 namespace zak::dataservice {
 
 class LeagueStore {
  public:
-  LeagueStore(std::string seasonDir, std::string stateFile);
+  // A season file is taken only once it has stood still for `settle`: a file rewritten in
+  // place must never be served half-written.
+  static constexpr std::chrono::milliseconds kSettle{500};
 
-  // Reads the counts of earlier runs and the season files. A state file that exists but cannot
-  // be read is an error: counts must never go back, or a client would take old data for new.
+  LeagueStore(std::string seasonDir, std::string stateFile,
+              std::chrono::milliseconds settle = kSettle);
+
+  // Reads the counts of earlier runs and the season files, looking twice at a file that has
+  // just changed. A state file that exists but cannot be read is an error: counts must never go
+  // back, or a client would take old data for new.
   std::string Start();
 
   // Looks at every season file again. A file whose bytes are unchanged is skipped; a file with
-  // rejected lines, or without matches, is not taken and the league keeps its answer. Safe to
-  // call from any thread while requests are answered.
-  void Refresh();
+  // rejected lines, or without matches, or that cannot be read is not taken and the league
+  // keeps its answer. A file is taken when it was last modified at least `settle` ago, or when
+  // a look `settle` later finds it unchanged. True when a file waits for that second look.
+  // Safe to call from any thread while requests are answered.
+  bool Refresh();
 
   std::shared_ptr<const LeagueSnapshot> Current() const { return current_.load(); }
+  std::chrono::milliseconds settle() const { return settle_; }
 
  private:
+  // One look at a season file: its stamp and the fingerprint of its bytes.
+  struct Sighting {
+    FileStamp stamp;
+    std::uint64_t fingerprint = 0;
+    bool operator==(const Sighting&) const = default;
+  };
+  enum class Look { kUnchanged, kWaiting, kTaken };
+
+  Look LookAt(int league, LeagueSnapshot& next, bool& counted);
+  bool Take(int league, const std::string& path, const std::string& bytes, LeagueSnapshot& next,
+            bool& counted);
+  void NoteUnreadable(int league, const std::string& path, const FileReadResult& read);
+
   const std::string seasonDir_;
   const std::string stateFile_;
+  const std::chrono::milliseconds settle_;
   std::mutex refreshing_;
   ServiceState state_{};
-  // The file bytes seen at the last look, so unchanged files cost no parsing and no log lines.
-  std::array<std::uint64_t, kLeagueCount> seenFile_{};
+  // The file as taken at the last change, so unchanged files cost no parsing and no log lines;
+  // and a changed file waiting for its second look.
+  std::array<std::optional<Sighting>, kLeagueCount> taken_{};
+  std::array<std::optional<Sighting>, kLeagueCount> waiting_{};
+  std::array<std::chrono::steady_clock::time_point, kLeagueCount> waitingSince_{};
+  std::array<std::string, kLeagueCount> lastProblem_{};
   std::atomic<std::shared_ptr<const LeagueSnapshot>> current_;
 };
 

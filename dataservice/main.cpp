@@ -49,7 +49,7 @@ int Serve(const ServiceOptions& options) {
               << e.code().message() << "\n";
     return 1;
   }
-  SeasonWatch watch(io, store, std::chrono::seconds(options.checkIntervalSeconds));
+  SeasonWatch watch(store, std::chrono::seconds(options.checkIntervalSeconds));
   net::signal_set stop(io, SIGINT, SIGTERM);
   // Answers under way still go out (each within the client time-out); then run() returns.
   stop.async_wait([&](boost::system::error_code ec, int) {
@@ -69,6 +69,8 @@ int Serve(const ServiceOptions& options) {
 
   pool.Run();
   WriteLogLine("stopped");
+  // A log nobody reads must not keep a stopped service alive.
+  FlushLog(std::chrono::seconds(2));
   return 0;
 }
 

@@ -1,16 +1,76 @@
 #include "read_file.h"
 
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 namespace zak::dataservice {
+namespace {
+
+constexpr off_t kLargestFile = 16 << 20;
+
+FileStamp StampOf(const struct stat& info) {
+  return {info.st_dev, info.st_ino, info.st_size,
+          static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
+// Reads to the end; false on a read error.
+bool ReadAll(int fd, std::string& bytes) {
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) return true;
+    if (bytes.size() + static_cast<std::size_t>(n) > static_cast<std::size_t>(kLargestFile)) {
+      errno = EFBIG;
+      return false;
+    }
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
+}  // namespace
+
+FileReadResult ReadRegularFile(const std::string& path) {
+  FileReadResult result;
+  // Non-blocking: opening a FIFO without a writer would otherwise wait for one.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    result.missing = errno == ENOENT;
+    result.error = std::strerror(errno);
+    return result;
+  }
+  struct stat before {};
+  if (::fstat(fd, &before) != 0) {
+    result.error = std::strerror(errno);
+  } else if (!S_ISREG(before.st_mode)) {
+    result.error = "no regular file";
+  } else if (before.st_size > kLargestFile) {
+    result.error = "larger than 16 MiB";
+  } else {
+    FileRead file;
+    file.bytes.reserve(static_cast<std::size_t>(before.st_size));
+    struct stat after {};
+    if (!ReadAll(fd, file.bytes) || ::fstat(fd, &after) != 0) {
+      result.error = std::strerror(errno);
+    } else {
+      file.stamp = StampOf(before);
+      file.changedWhileRead = !(StampOf(after) == file.stamp);
+      result.file = std::move(file);
+    }
+  }
+  ::close(fd);
+  return result;
+}
 
 std::optional<std::string> ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return bytes;
+  FileReadResult read = ReadRegularFile(path);
+  if (!read.file) return std::nullopt;
+  return std::move(read.file->bytes);
 }
 
 }  // namespace zak::dataservice

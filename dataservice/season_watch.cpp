@@ -4,26 +4,27 @@
 
 namespace zak::dataservice {
 
-SeasonWatch::SeasonWatch(boost::asio::io_context& io, LeagueStore& store,
-                         std::chrono::seconds interval)
-    : store_(store), interval_(interval), timer_(io), hangUp_(io, SIGHUP) {}
+SeasonWatch::SeasonWatch(LeagueStore& store, std::chrono::seconds interval)
+    : store_(store), interval_(interval), timer_(io_), secondLook_(io_), hangUp_(io_, SIGHUP) {}
+
+SeasonWatch::~SeasonWatch() { Stop(); }
 
 void SeasonWatch::Start() {
   if (interval_.count() > 0) WaitForTick();
   WaitForHangUp();
+  thread_ = std::thread([this] { io_.run(); });
 }
 
 void SeasonWatch::Stop() {
-  timer_.cancel();
-  boost::system::error_code ignored;
-  hangUp_.cancel(ignored);
+  io_.stop();
+  if (thread_.joinable()) thread_.join();
 }
 
 void SeasonWatch::WaitForTick() {
   timer_.expires_after(interval_);
   timer_.async_wait([this](boost::system::error_code ec) {
     if (ec) return;
-    store_.Refresh();
+    Check();
     WaitForTick();
   });
 }
@@ -31,8 +32,16 @@ void SeasonWatch::WaitForTick() {
 void SeasonWatch::WaitForHangUp() {
   hangUp_.async_wait([this](boost::system::error_code ec, int) {
     if (ec) return;
-    store_.Refresh();
+    Check();
     WaitForHangUp();
+  });
+}
+
+void SeasonWatch::Check() {
+  if (!store_.Refresh()) return;
+  secondLook_.expires_after(store_.settle());
+  secondLook_.async_wait([this](boost::system::error_code ec) {
+    if (!ec) Check();
   });
 }
 

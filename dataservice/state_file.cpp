@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -58,6 +59,9 @@ std::optional<ServiceState> ParseState(std::string_view text) {
     seen[*league] = true;
     state[*league] = {*count, *fingerprint};
   }
+  // Only a league that has had data gets written, so a file without one is a damaged file
+  // (cut off, or emptied by a full disk), never a fresh start.
+  if (std::find(seen.begin(), seen.end(), true) == seen.end()) return std::nullopt;
   return state;
 }
 

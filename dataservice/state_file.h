@@ -21,7 +21,8 @@ struct LeagueState {
 using ServiceState = std::array<LeagueState, kLeagueCount>;
 
 std::string FormatState(const ServiceState& state);
-// Nothing when a line is malformed, a league appears twice or is out of range.
+// Nothing when a line is malformed, a league appears twice or is out of range, or no league
+// is listed.
 std::optional<ServiceState> ParseState(std::string_view text);
 
 struct StateReadResult {

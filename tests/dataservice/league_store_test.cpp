@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <thread>
 
 #include "core/league_data_text.h"
 #include "core/scrambling.h"
@@ -12,6 +13,8 @@
 
 namespace zak::dataservice {
 namespace {
+
+using namespace std::chrono_literals;
 
 const std::string kHeader = "day\tkickoff\thome\taway\thome_goals\taway_goals\n";
 const std::string kMatch = "1\t22.08.14 20:30\tBayern München\tVfL Wolfsburg\t2\t1\n";
@@ -32,7 +35,7 @@ class Store : public testing::Test {
 };
 
 TEST_F(Store, ServesEachSeasonFileWithItsCount) {
-  LeagueStore store(season_.string(), state_);
+  LeagueStore store(season_.string(), state_, 0ms);
   ASSERT_EQ(store.Start(), "");
   for (int league = 0; league < kLeagueCount; ++league) {
     auto data = std::make_unique<MatchData>();
@@ -45,7 +48,7 @@ TEST_F(Store, ServesEachSeasonFileWithItsCount) {
 
 TEST_F(Store, OnlyAChangeOfTheServedDataRaisesTheCount) {
   std::filesystem::remove(SeasonFilePath(season_.string(), 3));
-  LeagueStore store(season_.string(), state_);
+  LeagueStore store(season_.string(), state_, 0ms);
   ASSERT_EQ(store.Start(), "");
   Write(3, kHeader + kMatch);
   store.Refresh();
@@ -65,7 +68,7 @@ TEST_F(Store, OnlyAChangeOfTheServedDataRaisesTheCount) {
 
 TEST_F(Store, BrokenEmptyOrVanishedFilesKeepTheLastAnswer) {
   std::filesystem::remove(SeasonFilePath(season_.string(), 4));
-  LeagueStore store(season_.string(), state_);
+  LeagueStore store(season_.string(), state_, 0ms);
   ASSERT_EQ(store.Start(), "");
   const std::string served = Plain(store, 0);
   Write(0, kHeader + kMatch + "2\tkaputt\n");
@@ -82,19 +85,46 @@ TEST_F(Store, BrokenEmptyOrVanishedFilesKeepTheLastAnswer) {
 
 TEST_F(Store, CountsContinueFromTheStateFile) {
   {
-    LeagueStore store(season_.string(), state_);
+    LeagueStore store(season_.string(), state_, 0ms);
     ASSERT_EQ(store.Start(), "");
     Write(1, kHeader + kMatch);
     store.Refresh();
   }
-  LeagueStore again(season_.string(), state_);
+  LeagueStore again(season_.string(), state_, 0ms);
   ASSERT_EQ(again.Start(), "");
   EXPECT_EQ((*again.Current())[0].count, 1);
   EXPECT_EQ((*again.Current())[1].count, 2);
   EXPECT_TRUE(Plain(again, 1).ends_with("<>2"));
 
   std::ofstream(state_) << "0\tx\t0\n";
-  EXPECT_NE(LeagueStore(season_.string(), state_).Start(), "");
+  EXPECT_NE(LeagueStore(season_.string(), state_, 0ms).Start(), "");
+}
+
+// A file that has just changed may still be being written: it is taken only once it has stood
+// still for the settle time, however often it is looked at meanwhile.
+TEST_F(Store, AChangedFileIsTakenOnlyOnceItHasStoodStill) {
+  {
+    LeagueStore store(season_.string(), state_, 1h);
+    EXPECT_TRUE(store.Refresh());
+    EXPECT_TRUE(store.Refresh());
+    EXPECT_EQ((*store.Current())[0].count, 0);
+  }
+  constexpr auto kSettle = 200ms;
+  LeagueStore store(season_.string(), state_, kSettle);
+  EXPECT_TRUE(store.Refresh());
+  std::this_thread::sleep_for(kSettle);
+  EXPECT_FALSE(store.Refresh());
+  EXPECT_EQ((*store.Current())[0].count, 1);
+
+  const std::string served = Plain(store, 0);
+  Write(0, kHeader + kMatch);  // the first line of a rewrite in place
+  EXPECT_TRUE(store.Refresh());
+  Write(0, kHeader + kMatch + "2\t23.08.14 15:30\tA\tB\t1\t1\n");  // it goes on
+  EXPECT_TRUE(store.Refresh());
+  EXPECT_EQ(Plain(store, 0), served);
+  std::this_thread::sleep_for(kSettle);
+  EXPECT_FALSE(store.Refresh());
+  EXPECT_TRUE(Plain(store, 0).ends_with("|A|B|1|1<>2"));
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ std::filesystem::path CopySeason(const std::filesystem::path& folder) {
 
 ServiceProcess::ServiceProcess(const std::filesystem::path& season,
                                const std::filesystem::path& state,
-                               const std::vector<std::string>& extraArgs)
+                               const std::vector<std::string>& extraArgs, int errorFd)
     : logFile_(season.parent_path() / "service.log") {
   std::vector<std::string> args = {ZAK_DATASERVICE, "--port",        "0",
                                    "--season",      season.string(), "--state",
@@ -58,8 +58,12 @@ ServiceProcess::ServiceProcess(const std::filesystem::path& season,
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
   posix_spawn_file_actions_addclose(&actions, out[0]);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, logFile_.c_str(),
-                                   O_WRONLY | O_CREAT | O_APPEND, 0644);
+  if (errorFd >= 0) {
+    posix_spawn_file_actions_adddup2(&actions, errorFd, STDERR_FILENO);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, logFile_.c_str(),
+                                     O_WRONLY | O_CREAT | O_APPEND, 0644);
+  }
   const int spawned = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   close(out[1]);
@@ -88,11 +92,20 @@ ServiceProcess::~ServiceProcess() { Stop(); }
 
 void ServiceProcess::Signal(int signal) const { kill(pid_, signal); }
 
-int ServiceProcess::Stop() {
+int ServiceProcess::Stop(std::chrono::seconds limit) {
   if (pid_ <= 0) return -1;
   kill(pid_, SIGTERM);
   int status = 0;
-  waitpid(pid_, &status, 0);
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (waitpid(pid_, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, &status, 0);
+      pid_ = -1;
+      return -2;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
   pid_ = -1;
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

@@ -4,6 +4,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -26,15 +27,17 @@ std::filesystem::path CopySeason(const std::filesystem::path& folder);
 
 class ServiceProcess {
  public:
-  // Starts the service with --port 0 and waits for its "listening on" line.
+  // Starts the service with --port 0 and waits for its "listening on" line. Standard error goes
+  // to a log file, or to `errorFd` when one is given.
   ServiceProcess(const std::filesystem::path& season, const std::filesystem::path& state,
-                 const std::vector<std::string>& extraArgs = {});
+                 const std::vector<std::string>& extraArgs = {}, int errorFd = -1);
   ~ServiceProcess();
 
   std::uint16_t port() const { return port_; }
   void Signal(int signal) const;
-  // SIGTERM, then the exit status (-1 when it did not end normally).
-  int Stop();
+  // SIGTERM, then the exit status (-1 when it did not end normally, -2 when it had not ended
+  // after `limit` and was killed).
+  int Stop(std::chrono::seconds limit = std::chrono::seconds(60));
   // Everything written to standard error so far: the log.
   std::string Log() const;
 

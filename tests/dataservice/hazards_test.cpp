@@ -1,0 +1,239 @@
+// What the season folder, the state file and an unread log can do to the real service: nothing
+// in them may stop it, block its requests or make it serve a half-written league.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <csignal>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <thread>
+
+#include "core/league_data_text.h"
+#include "core/season_file.h"
+#include "core/text_util.h"
+#include "http_client.h"
+#include "service_process.h"
+
+namespace zak::dataservice {
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+const std::string kLeagueOne = "/zak/ud/gd1415.php?l=1&ui=0";
+const std::string kLeagueTwo = "/zak/ud/gd1415.php?l=2&ui=0";
+
+std::string ReadText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The number of matches in a league answer; -1 when it is no data answer.
+int MatchesIn(const HttpAnswer& answer) {
+  const auto parts = Split(Unshifted(answer.body), "<>");
+  if (parts.size() != 2) return -1;
+  auto data = std::make_unique<MatchData>();
+  return ParseLeagueItems(parts[0], *data, 0);
+}
+
+// Waits up to 20 s for `text` to appear in the service's log.
+bool LogShows(const ServiceProcess& service, const std::string& text) {
+  const auto deadline = std::chrono::steady_clock::now() + 20s;
+  while (service.Log().find(text) == std::string::npos) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(50ms);
+  }
+  return true;
+}
+
+struct Hazard {
+  const char* name;
+  std::function<void(const fs::path&)> make;  // puts the hazard at the given path
+  const char* logged;                         // why the service says it cannot read it
+};
+
+const Hazard kHazards[] = {
+    {"Folder", [](const fs::path& at) { fs::create_directory(at); }, "no regular file"},
+    {"Fifo", [](const fs::path& at) { ASSERT_EQ(mkfifo(at.c_str(), 0644), 0); }, "no regular file"},
+    {"LinkToZeroDevice", [](const fs::path& at) { fs::create_symlink("/dev/zero", at); },
+     "no regular file"},
+    {"DanglingLink", [](const fs::path& at) { fs::create_symlink(at.string() + ".weg", at); },
+     "No such file"},
+    {"SparseFileOf17MiB",
+     [](const fs::path& at) {
+       std::ofstream(at).close();
+       fs::resize_file(at, 17 << 20);
+     },
+     "larger than 16 MiB"},
+};
+
+class SeasonFolderHazard : public testing::TestWithParam<Hazard> {
+ protected:
+  TemporaryFolder folder_;
+  fs::path season_ = CopySeason(folder_.path());
+  fs::path state_ = folder_.path() / "counts.tsv";
+};
+
+// Requests on fresh connections, so that every serving thread gets some.
+void ExpectServedPromptly(std::uint16_t port, int matches) {
+  for (int i = 0; i < 6; ++i) {
+    HttpAnswer answer;
+    ASSERT_NO_THROW(answer = Get(port, kLeagueOne, ProgramAgent())) << "request " << i;
+    EXPECT_EQ(MatchesIn(answer), matches);
+  }
+}
+
+TEST_P(SeasonFolderHazard, KeepsTheLastGoodAnswerAndNeverStops) {
+  const fs::path file = season_ / "league-0.tsv";
+  {
+    ServiceProcess service(season_, state_, {"--check-interval", "1"});
+    fs::remove(file);
+    GetParam().make(file);
+    service.Signal(SIGHUP);
+    EXPECT_TRUE(LogShows(service, "league-0.tsv cannot be read (" + std::string(GetParam().logged)))
+        << service.Log();
+    ExpectServedPromptly(service.port(), 306);
+    service.Signal(SIGHUP);  // the same problem again is not logged again
+    EXPECT_EQ(MatchesIn(Get(service.port(), kLeagueTwo, ProgramAgent())), 306);
+    EXPECT_EQ(service.Stop(20s), 0);
+    const std::string log = service.Log();
+    EXPECT_EQ(log.find("cannot be read"), log.rfind("cannot be read")) << log;
+  }
+  // A start with the hazard in place serves the other leagues.
+  ServiceProcess again(season_, state_);
+  EXPECT_EQ(MatchesIn(Get(again.port(), kLeagueTwo, ProgramAgent())), 306);
+  ExpectServedPromptly(again.port(), -1);
+  EXPECT_EQ(again.Stop(20s), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Service, SeasonFolderHazard, testing::ValuesIn(kHazards),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct StateHazard {
+  const char* name;
+  std::function<void(const fs::path&)> make;
+  const char* message;
+};
+
+const StateHazard kStateHazards[] = {
+    {"Damaged", [](const fs::path& at) { std::ofstream(at) << "0\tviele\tffff\n"; }, "is damaged"},
+    {"Empty", [](const fs::path& at) { std::ofstream(at).close(); }, "is damaged"},
+    {"WithoutLeagues",
+     [](const fs::path& at) { std::ofstream(at) << "# league\tcount\tfingerprint\n"; },
+     "is damaged"},
+    {"Folder", [](const fs::path& at) { fs::create_directory(at); }, "cannot read"},
+};
+
+class StateFileHazard : public testing::TestWithParam<StateHazard> {};
+
+// Counts read from such a file would start again at 1, and a client would take old data for
+// new: the start is refused with a message, not an abort.
+TEST_P(StateFileHazard, StopsTheStartWithAMessage) {
+  TemporaryFolder folder;
+  const fs::path season = CopySeason(folder.path());
+  const fs::path state = folder.path() / "counts.tsv";
+  GetParam().make(state);
+  try {
+    ServiceProcess service(season, state);
+    ADD_FAILURE() << "the service started";
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find(GetParam().message), std::string::npos) << e.what();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Service, StateFileHazard, testing::ValuesIn(kStateHazards),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A season file rewritten in place, again and again, while the service is told to look at it
+// every few milliseconds: every answer is a whole league, and the last version is served once
+// the file stands still.
+TEST(SeasonFileRewrittenInPlace, IsNeverServedHalfWritten) {
+  TemporaryFolder folder;
+  const fs::path season = CopySeason(folder.path());
+  const fs::path file = season / "league-0.tsv";
+  const std::string first = ReadText(file);
+  std::string second = first;
+  const std::string from = "Bayern München\tVfL Wolfsburg\t2\t1";
+  second.replace(second.find(from), from.size(), "Bayern München\tVfL Wolfsburg\t5\t1");
+  ServiceProcess service(season, folder.path() / "counts.tsv", {"--check-interval", "1"});
+
+  std::atomic<bool> writing = true;
+  std::jthread writer([&] {
+    for (int round = 0; writing; ++round) {
+      const std::string& text = round % 2 ? second : first;
+      const std::size_t half = text.find('\n', text.size() / 2) + 1;
+      std::ofstream out(file, std::ios::binary | std::ios::trunc);
+      out.write(text.data(), static_cast<std::streamsize>(half)).flush();
+      std::this_thread::sleep_for(5ms);
+      out.write(text.data() + half, static_cast<std::streamsize>(text.size() - half));
+      out.close();
+      std::this_thread::sleep_for(5ms);
+    }
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << second;
+  });
+  int answers = 0;
+  int whole = 0;
+  try {
+    for (const auto end = std::chrono::steady_clock::now() + 3s;
+         std::chrono::steady_clock::now() < end; ++answers) {
+      service.Signal(SIGHUP);
+      const int matches = MatchesIn(Get(service.port(), kLeagueOne, ProgramAgent()));
+      whole += matches == 306;
+      if (matches != 306) ADD_FAILURE() << matches << " matches in answer " << answers;
+    }
+  } catch (const std::exception& e) {
+    ADD_FAILURE() << e.what() << " after " << answers << " answers";
+  }
+  writing = false;
+  writer.join();
+  EXPECT_EQ(whole, answers);
+  EXPECT_GT(answers, 10);
+  const auto deadline = std::chrono::steady_clock::now() + 20s;
+  std::string served;
+  do {
+    service.Signal(SIGHUP);
+    std::this_thread::sleep_for(100ms);
+    served = Unshifted(Get(service.port(), kLeagueOne, ProgramAgent()).body);
+  } while (served.find("|VfL Wolfsburg|5|1;") == std::string::npos &&
+           std::chrono::steady_clock::now() < deadline);
+  EXPECT_NE(served.find("|VfL Wolfsburg|5|1;"), std::string::npos);
+}
+
+// Standard error goes to a pipe that nobody reads. Requests are still answered, the stop still
+// works, and once the pipe is read the log tells how many lines it had to drop.
+TEST(UnreadLog, NeitherStallsRequestsNorTheStop) {
+  TemporaryFolder folder;
+  const fs::path season = CopySeason(folder.path());
+  int pipeFds[2];
+  ASSERT_EQ(pipe2(pipeFds, O_CLOEXEC), 0);
+  ServiceProcess service(season, folder.path() / "counts.tsv", {}, pipeFds[1]);
+  close(pipeFds[1]);
+  // Each request logs its 4 KB target: far more than the pipe and the log's queue hold.
+  const std::string longTarget = "/" + std::string(4000, 'x');
+  HttpConnection connection(service.port());
+  for (int i = 0; i < 600; ++i) {
+    HttpAnswer answer;
+    ASSERT_NO_THROW(answer = connection.Send({longTarget, ""})) << "request " << i;
+    ASSERT_EQ(answer.status, 404u);
+  }
+  EXPECT_EQ(MatchesIn(connection.Send({kLeagueOne, ProgramAgent()})), 306);
+
+  std::string log;
+  std::thread reader([&] {
+    char buffer[65536];
+    for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;) log.append(buffer, n);
+  });
+  EXPECT_EQ(service.Stop(30s), 0);
+  reader.join();
+  close(pipeFds[0]);
+  EXPECT_NE(log.find(" lines dropped, standard error was not read\n"), std::string::npos);
+  EXPECT_TRUE(log.ends_with("stopped\n"))
+      << log.substr(log.size() - std::min<size_t>(200, log.size()));
+}
+
+}  // namespace
+}  // namespace zak::dataservice

@@ -1,5 +1,6 @@
 #include "season_file.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -46,6 +47,11 @@ std::string CheckLine(const std::vector<std::string>& fields,
   for (int column = 2; column <= 3; ++column) {
     if (fields[column].find_first_of(";|") != std::string::npos) {
       return "\"" + fields[column] + "\" enthält \";\" oder \"|\"";
+    }
+    // A control character has no place in a name, and NUL would arrive as "€".
+    const auto control = [](unsigned char c) { return c < 0x20 || c == 0x7f; };
+    if (std::any_of(fields[column].begin(), fields[column].end(), control)) {
+      return "\"" + fields[column] + "\" enthält ein Steuerzeichen";
     }
     // The service sends names in Windows-1252; anything else would arrive as "?".
     if (FromWindows1252(ToWindows1252(fields[column])) != fields[column]) {

@@ -90,10 +90,11 @@ TEST(SeasonFile, RejectsBadLinesWithFileAndLineAndKeepsTheRest) {
   text += "1\toffen\tA\tB\t1\t1\n";  // line 12: no digits, sent as empty
   text += "1\t1.8.14 15:30\tA\tB\t1\t1\n";               // line 13: too few digits
   text += "1\t01.08.14 15:30\tA\t\xE2\x86\x92\t1\t1\n";  // line 14: "→" has no code there
-  for (int i = 0; i < 11; ++i) text += "5\t01.08.14 15:30\tH\tG\t0\t0\n";  // line 25: eleventh
-  text += "1\t01.08.14 15:30\tGut\tAuch gut\t32767\t0";                    // line 26, no final LF
+  text += std::string("1\t01.08.14 15:30\tA\0B\tC\t1\t1\n", 27);           // line 15: NUL
+  for (int i = 0; i < 11; ++i) text += "5\t01.08.14 15:30\tH\tG\t0\t0\n";  // line 26: eleventh
+  text += "1\t01.08.14 15:30\tGut\tAuch gut\t32767\t0";                    // line 27, no final LF
   const SeasonReadResult read = ReadSeasonText(text, "liga.tsv", *data, 0);
-  ASSERT_EQ(read.errors.size(), 14u);
+  ASSERT_EQ(read.errors.size(), 15u);
   EXPECT_EQ(read.errors[0].rfind("liga.tsv:2: ", 0), 0u) << read.errors[0];
   EXPECT_EQ(read.errors[1].rfind("liga.tsv:3: ", 0), 0u);
   EXPECT_EQ(read.errors[2].rfind("liga.tsv:4: ", 0), 0u);
@@ -107,7 +108,8 @@ TEST(SeasonFile, RejectsBadLinesWithFileAndLineAndKeepsTheRest) {
   EXPECT_EQ(read.errors[10], "liga.tsv:12: Anstoßzeit \"offen\" hat nicht die Form TT.MM.JJ hh:mm");
   EXPECT_EQ(read.errors[11].rfind("liga.tsv:13: ", 0), 0u);
   EXPECT_EQ(read.errors[12].rfind("liga.tsv:14: ", 0), 0u) << read.errors[12];
-  EXPECT_EQ(read.errors[13].rfind("liga.tsv:25: ", 0), 0u) << read.errors[13];
+  EXPECT_EQ(read.errors[13].rfind("liga.tsv:15: ", 0), 0u) << read.errors[13];
+  EXPECT_EQ(read.errors[14].rfind("liga.tsv:26: ", 0), 0u) << read.errors[14];
   EXPECT_EQ(read.matches, 11);
   EXPECT_EQ((*data)(0, 0, 0).Home, "Gut");
   EXPECT_EQ((*data)(0, 0, 0).HomeGoals, 32767);

@@ -11,7 +11,7 @@ constexpr const char* kUsage =
     "Aufruf:\n"
     "  zak-cli table [--season ORDNER] --league N [--day D] [--tsv]\n"
     "      Tabelle der Liga N (0..7) nach dem Spieltag D (1..38; ohne --day der aktuelle),\n"
-    "      ohne --season aus den gespeicherten Daten\n"
+    "      ohne --season aus den gespeicherten Daten, ohne solche aus der mitgelieferten Saison\n"
     "  zak-cli download\n"
     "      alle Ligen laden wie beim Programmstart: erst vom Datendienst, dann gespeichert\n"
     "  zak-cli export DATEI\n"

@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "core/local_clock.h"
 #include "core/season_file.h"
+#include "core/season_folder.h"
 #include "core/standings.h"
 #include "core/table_text.h"
 #include "platform_session.h"
@@ -31,17 +32,18 @@ int ReadSeasonLeague(const std::string& folder, int league, MatchData& data) {
 }
 
 // The league's copy in the user's settings store, as the program stored it after a download.
+// Without one, the season that came with the program.
 int ReadStoredLeague(int league, MatchData& data) {
   PlatformSession session;
-  if (!LoadLeagueData(session.context(), session.statusBar(), league)) {
-    if (GetSettingValue(kSectionData, LeagueDataKey(league), "").empty()) {
-      std::cerr << "zak-cli table: keine gespeicherten Daten der Liga " << league
-                << " (zuerst: zak-cli download)\n";
-    }
-    return 1;
+  if (LoadLeagueData(session.context(), session.statusBar(), league)) {
+    data = session.data().matchData;
+    return 0;
   }
-  data = session.data().matchData;
-  return 0;
+  if (!GetSettingValue(kSectionData, LeagueDataKey(league), "").empty()) return 1;
+  const std::string folder = BundledSeasonFolder();
+  std::cerr << "zak-cli table: keine gespeicherten Daten der Liga " << league
+            << ", daher aus der mitgelieferten Saison " << folder << "\n";
+  return ReadSeasonLeague(folder, league, data);
 }
 
 }  // namespace

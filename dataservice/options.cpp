@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "core/maker.h"
+#include "core/season_folder.h"
 #include "core/text_util.h"
 #include "core/version_history.h"
 #include "read_file.h"
@@ -109,7 +110,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args, const ServiceOp
 
 ServiceOptions DefaultOptions() {
   ServiceOptions options;
-  options.seasonDir = std::string(ZAK_SOURCE_DIR) + "/data/season-2014-15";
+  options.seasonDir = BundledSeasonFolder();
   if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && *state != '\0') {
     options.stateFile = std::string(state) + "/zak-dataservice/counts.tsv";
   } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {

@@ -32,8 +32,8 @@ using ParsedOptions = std::variant<ServiceOptions, HelpRequested, OptionError>;
 // `defaults` supplies the values of options that are not given.
 ParsedOptions ParseOptions(const std::vector<std::string>& args, const ServiceOptions& defaults);
 
-// The defaults of a build: season folder of the source tree, state under XDG_STATE_HOME (or
-// ~/.local/state), the program's own texts.
+// The defaults: the season folder that came with the program (installed, or the source tree's
+// when run from a build), state under XDG_STATE_HOME (or ~/.local/state), the program's texts.
 ServiceOptions DefaultOptions();
 
 std::string UsageText();

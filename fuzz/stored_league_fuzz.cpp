@@ -1,0 +1,29 @@
+// The stored copy of a league, as the settings store keeps it (already unscrambled). First
+// byte: the league; the rest: the stored text.
+#include "core/stored_league_text.h"
+#include "support.h"
+
+using namespace zak;
+using namespace zak::fuzz;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+  if (size == 0) return 0;
+  const int league = bytes[0] % kLeagueCount;
+  static MatchData* const data = new MatchData;
+  static MatchData* const again = new MatchData;
+  data->ClearLeague(league);
+  PlaceMarker(*data, league);
+  const StoredLeagueRead read = DecodeStoredLeague(Text(bytes + 1, size - 1), *data, league);
+  Require(read.records >= 0 && read.records <= kStoredRecordCount, "at most 380 records");
+  Require(read.ok == (read.records == kStoredRecordCount), "ok exactly when all were read");
+  Require(MarkerIntact(*data, league), "reading stays inside its league");
+  RequireSoundRecords(*data, league);
+  if (read.ok) {
+    // A copy that reads whole is stored again unchanged.
+    again->ClearLeague(league);
+    Require(DecodeStoredLeague(EncodeStoredLeague(*data, league), *again, league).ok,
+            "a stored copy reads back");
+    Require(SameLeague(*data, *again, league), "a stored copy reads back unchanged");
+  }
+  return 0;
+}

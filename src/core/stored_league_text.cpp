@@ -37,7 +37,9 @@ StoredLeagueRead DecodeStoredLeague(std::string_view text, MatchData& data, int 
       const auto away = ParseInt16(fields[2]);
       const auto home = ParseInt16(fields[3]);
       MatchRecord& r = data(slot, league, day);
-      r.Played = IsTrueText(fields[0]);
+      const bool played = IsTrueText(fields[0]);
+      // A record counts as played only once both its goals are known to be a result.
+      r.Played = false;
       r.KickOff = fields[1];
       // A goal field that is no number ends the reading at this record, as a conversion error
       // did: the fields before it in the record are already taken.
@@ -45,12 +47,9 @@ StoredLeagueRead DecodeStoredLeague(std::string_view text, MatchData& data, int 
       r.AwayGoals = *away;
       if (!home) return read;
       r.HomeGoals = *home;
-      // A result with a negative goal was never written by the program: the copy is damaged,
-      // and the record must not count as played with it.
-      if (r.Played && (*home < 0 || *away < 0)) {
-        r.Played = false;
-        return read;
-      }
+      // A result with a negative goal was never written by the program: the copy is damaged.
+      if (played && (*home < 0 || *away < 0)) return read;
+      r.Played = played;
       r.Away = fields[4];
       r.Home = fields[5];
       ++read.records;

@@ -1,13 +1,13 @@
 #include "data_service.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "core/league_data_text.h"
 #include "core/maker.h"
 #include "core/scrambling.h"
 #include "core/standings.h"
 #include "core/text_util.h"
-#include "settings/settings_store.h"
 
 namespace zak {
 
@@ -38,18 +38,27 @@ std::string DownloadLeague(ServiceContext& context, StatusSink& statusBar, int l
   if (answer == kConnectionFailedText) return answer;
   const std::string text = ShiftText(answer);
   if (text == kAnswerFiltered) return text;
+  // League data is items followed by "<>" and a count; a page of a portal or a proxy, or any
+  // other text that is not one of the service's short answers, is no answer of the service.
+  if (text.find("<>") == std::string::npos && text != kAnswerNothingNew && text.size() > 1) {
+    return std::string(kConnectionFailedText);
+  }
   LeagueAnswer split = SplitLeagueAnswer(text);
+  // Kept with the data when they are stored: a count stored without its data would make the
+  // service answer "nothing new" for data the program never got.
   if (split.updateCount && league >= 0 && league < kLeagueCount) {
     context.data.serverUpdateCount[league] = *split.updateCount;
-    SaveSettingValue(kSectionData, UpdateCountKey(league), std::to_string(*split.updateCount));
   }
   return std::move(split.data);
 }
 
 std::int16_t RequestLeagueData(ServiceContext& context, TeamTable& table, StatusSink& statusBar,
                                int league, std::int32_t ui) {
+  if (league < 0 || league >= kLeagueCount) return kRequestFailed;
+  const std::int32_t countBefore = context.data.serverUpdateCount[league];
   const std::string r = DownloadLeague(context, statusBar, league, ui);
   const auto warn = [&](std::string_view text) {
+    context.data.serverUpdateCount[league] = countBefore;
     context.messages.ShowMessage(MessageKind::kWarning, std::string(text), "");
     return kRequestFailed;
   };
@@ -58,6 +67,10 @@ std::int16_t RequestLeagueData(ServiceContext& context, TeamTable& table, Status
   if (r == kAnswerNothingNew) return kRequestNothingNew;
   if (r == "1") return warn(kPageUnavailableMessage);
   if (r == "2" || r.empty()) return warn(kNoConnectionMessage);
+  // Data whose every item is rejected is no league: the stored copy stays.
+  if (ParseLeagueItems(r, *std::make_unique<MatchData>(), league) == 0) {
+    return warn(kNoConnectionMessage);
+  }
   ParseLeagueData(context, table, r, statusBar, league);
   return kRequestNewData;
 }

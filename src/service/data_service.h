@@ -34,13 +34,16 @@ extern const std::string_view kNoConnectionMessage;
 // Message 3: the service's page is unavailable.
 extern const std::string_view kPageUnavailableMessage;
 
-// Asks for one league. Returns the failure text unchanged, "t(%)rwz81", or the unshifted data
-// part; an update count after "<>" is taken into ServerUpdateCount and stored.
+// Asks for one league. Returns the failure text unchanged (also for an answer that is neither
+// league data nor one of the service's short answers), "t(%)rwz81", or the unshifted data part;
+// an update count after "<>" is taken into ServerUpdateCount (LoadLeague stores it with the
+// data).
 std::string DownloadLeague(ServiceContext& context, StatusSink& statusBar, int league,
                            std::int32_t ui);
 
 // Downloads the league and, when data came, parses it into the match data and `table`.
-// Shows message 1, 2 or 3 when the data cannot be had.
+// Shows message 1, 2 or 3 when the data cannot be had; data whose every item is rejected counts
+// as no connection and leaves the match data and the update count as they were.
 std::int16_t RequestLeagueData(ServiceContext& context, TeamTable& table, StatusSink& statusBar,
                                int league, std::int32_t ui);
 

@@ -1,5 +1,6 @@
 #include "http_gateway.h"
 
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
@@ -22,6 +23,8 @@ namespace {
 
 // How often the window gets to process its events while a request waits for the network.
 constexpr int kBreatheMs = 50;
+// The largest league answer is about 13 KB; anything beyond this is no answer of the service.
+constexpr qint64 kAnswerLimit = 1 << 20;
 
 QByteArray ToBytes(std::string_view text) {
   const std::string bytes = ToWindows1252(text);
@@ -132,13 +135,27 @@ std::string HttpGateway::Fetch(std::string_view path) {
   // Connecting, sending and every wait for further bytes each get the whole time-out.
   request.setTransferTimeout(std::max(1, options_.ServerTimeoutMs));
 
+  // The service never redirects: a redirect is no answer, and the agent text, which carries the
+  // installation's identity, must not go to another host.
+  request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                       QNetworkRequest::ManualRedirectPolicy);
+  // The time-out counts the gap between bytes; a peer that trickles them gets the whole request
+  // no more than twice that.
+  QDeadlineTimer deadline(2 * static_cast<qint64>(std::max(1, options_.ServerTimeoutMs)));
+
   std::unique_ptr<QNetworkReply, ReplyDeleter> reply(manager_->get(request));
+  // Qt reads no further ahead than this, so an endless answer does not pile up in memory.
+  reply->setReadBufferSize(kAnswerLimit);
   std::string answer;
+  bool givenUp = false;
   const auto takeBytes = [&] {
-    if (!reply->isOpen()) return false;  // aborted: there is nothing more to read
-    const QByteArray bytes = reply->readAll();
+    if (!reply->isOpen()) return;  // aborted: there is nothing more to read
+    const QByteArray bytes = reply->read(kAnswerLimit + 1 - static_cast<qint64>(answer.size()));
     answer.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    return !bytes.isEmpty();
+  };
+  const auto giveUp = [&] {
+    givenUp = true;
+    reply->abort();
   };
   // A local loop runs only until the next bytes, the end or the next breath; it leaves user
   // input to the window's own event processing, which runs between reads and at each breath.
@@ -153,9 +170,11 @@ std::string HttpGateway::Fetch(std::string_view path) {
     if (!reply->isFinished()) wait.exec(QEventLoop::ExcludeUserInputEvents);
     breath.stop();
     takeBytes();
+    if (static_cast<qint64>(answer.size()) > kAnswerLimit || deadline.hasExpired()) giveUp();
     ProcessEvents();
   }
   takeBytes();
+  if (givenUp || static_cast<qint64>(answer.size()) > kAnswerLimit) return {};
 
   // Only a complete answer of the service counts; a proxy's or server's error page is no answer.
   const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();

@@ -32,7 +32,8 @@ class HttpGateway {
 
   // GETs `path` from the data service and returns the answer, one character per byte
   // (Windows-1252 turned into UTF-8). Every failure gives `failureText`: no connection, a
-  // transport error or time-out, an answer shorter than two characters, or one containing
+  // transport error or time-out (between two bytes, or twice that for the whole request), a
+  // redirect, an answer above 1 MiB or shorter than two characters, or one containing
   // "Seite nicht gefunden". With `firstLineOnly` only the text before the first LF counts.
   // No reply stays pending after the call.
   std::string HttpGetText(std::string_view path, bool firstLineOnly, std::string_view failureText);

@@ -16,6 +16,17 @@ void Note(LeagueSource* source, LeagueSource value) {
   if (source != nullptr) *source = value;
 }
 
+// The downloaded league and its update count in one write of the store: a kill or a full disk
+// leaves both old or both new, never a new count with old data.
+void StoreDownload(ServiceContext& context, int league) {
+  const SettingValue values[] = {
+      {kSectionData, LeagueDataKey(league),
+       ScrambleSetting(EncodeStoredLeague(context.data.matchData, league))},
+      {kSectionData, UpdateCountKey(league),
+       std::to_string(context.data.serverUpdateCount[league])}};
+  if (!SaveSettingValues(values)) TellStoreFailure(context);
+}
+
 }  // namespace
 
 bool LoadLeague(ServiceContext& context, TeamTable& table, StatusSink& statusBar, int league,
@@ -24,7 +35,7 @@ bool LoadLeague(ServiceContext& context, TeamTable& table, StatusSink& statusBar
   if (preferDownload) {
     const std::int16_t r = RequestLeagueData(context, table, statusBar, league, ui);
     if (r == kRequestNewData) {
-      SaveLeagueData(context.data.matchData, league);
+      StoreDownload(context, league);
       Note(source, LeagueSource::kService);
       return true;
     }
@@ -37,17 +48,23 @@ bool LoadLeague(ServiceContext& context, TeamTable& table, StatusSink& statusBar
   }
   const std::int16_t r = RequestLeagueData(context, table, statusBar, league, ui);
   if (r == kRequestNewData) {
-    SaveLeagueData(context.data.matchData, league);
+    StoreDownload(context, league);
     Note(source, LeagueSource::kService);
     return true;
   }
   return r == kRequestNothingNew;
 }
 
-void SaveLeagueData(const MatchData& data, int league) {
-  if (league < 0 || league >= kLeagueCount) return;
-  SaveSettingValue(kSectionData, LeagueDataKey(league),
-                   ScrambleSetting(EncodeStoredLeague(data, league)));
+bool SaveLeagueData(const MatchData& data, int league) {
+  if (league < 0 || league >= kLeagueCount) return false;
+  return SaveSettingValue(kSectionData, LeagueDataKey(league),
+                          ScrambleSetting(EncodeStoredLeague(data, league)));
+}
+
+void TellStoreFailure(ServiceContext& context) {
+  if (const auto notice = TakeStoreFailureNotice()) {
+    context.messages.ShowMessage(MessageKind::kWarning, *notice, "");
+  }
 }
 
 bool LoadLeagueData(ServiceContext& context, StatusSink& statusBar, int league) {

@@ -1,11 +1,16 @@
 #include "settings_store.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QString>
 #include <QTemporaryFile>
+#include <atomic>
+#include <cerrno>
 #include <utility>
 #include <vector>
 
@@ -50,6 +55,43 @@ QString StoreKey(int section, std::string_view key) {
   return QString::fromStdString(GetSectionName(section)) + '/' +
          QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
 }
+
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every key of the store is one line "key=value" (the value escaped) under its "[section]":
+// a whole file ends with a line break and has a line for each key.
+bool WrittenWhole(const QSettings& store) {
+  const QByteArray bytes = FileBytes(store.fileName());
+  if (!bytes.endsWith('\n')) return false;
+  qsizetype keys = 0;
+  for (const QByteArray& line : bytes.split('\n')) keys += !line.isEmpty() && !line.startsWith('[');
+  return keys == store.allKeys().size();
+}
+
+// Writes `bytes` to a sibling file, checking every write, and renames it over `path`.
+void RestoreFile(const QString& path, const QByteArray& bytes) {
+  const QByteArray temporary = QFile::encodeName(path + ".restore");
+  const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  if (fd < 0) return;
+  qsizetype written = 0;
+  while (written < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.constData() + written, bytes.size() - written);
+    if (n <= 0 && errno != EINTR) break;
+    if (n > 0) written += n;
+  }
+  const bool whole = written == bytes.size() && ::fsync(fd) == 0;
+  ::close(fd);
+  if (!whole || ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
+    ::unlink(temporary.constData());
+  }
+}
+
+// Set by the first failed write; the notice about it is given once per run.
+std::atomic<bool> storeFailed = false;
+std::atomic<bool> storeFailureTold = false;
 
 }  // namespace
 
@@ -99,14 +141,9 @@ std::string GetSettingValue(int section, std::string_view key, std::string_view 
   return value.toString().toStdString();
 }
 
-void SaveSettingValue(int section, std::string_view key, std::string_view value) {
-  if (GetSectionName(section).empty()) return;
-  QSettings store = OpenStore();
-  const std::string bytes = ToWindows1252(value);
-  store.setValue(StoreKey(section, key),
-                 QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  store.sync();
-  QFile::setPermissions(store.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+bool SaveSettingValue(int section, std::string_view key, std::string_view value) {
+  const SettingValue one{section, std::string(key), std::string(value)};
+  return SaveSettingValues(std::span(&one, 1));
 }
 
 std::string SettingsFilePath() { return OpenStore().fileName().toStdString(); }
@@ -143,11 +180,15 @@ bool SaveSettingValues(std::span<const SettingValue> values) {
     const std::string bytes = ToWindows1252(v.value);
     store.setValue(key, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
   }
+  const QByteArray previous = FileBytes(store.fileName());
   store.sync();
-  if (store.status() != QSettings::AccessError) {
+  if (store.status() == QSettings::NoError && WrittenWhole(store)) {
     QFile::setPermissions(store.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     return true;
   }
+  // Qt's save can put a cut copy in place of the file when a write fails half-way (a full disk,
+  // a file size limit) and still report success: the previous file goes back.
+  if (store.status() == QSettings::NoError) RestoreFile(store.fileName(), previous);
   // The file is replaced whole or not at all, so it still holds the old values; the process's
   // parsed copy of it must say the same, or every later read (and write) would carry values
   // that were never stored.
@@ -158,7 +199,14 @@ bool SaveSettingValues(std::span<const SettingValue> values) {
       store.remove(it->first);
     }
   }
+  storeFailed = true;
   return false;
+}
+
+std::optional<std::string> TakeStoreFailureNotice() {
+  if (!storeFailed || storeFailureTold.exchange(true)) return std::nullopt;
+  return "Die Einstellungen können nicht gespeichert werden (" + SettingsFilePath() +
+         "). Neue Daten und Änderungen gelten nur, solange das Programm läuft.";
 }
 
 }  // namespace zak

@@ -4,6 +4,7 @@
 // scrambled value can hold, NUL too, survives. Every change is written through at once.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -41,8 +42,10 @@ std::string FavouriteTeamKey(int league);  // "fav" + L
 
 // The stored value, or `defaultValue` when the key is absent.
 std::string GetSettingValue(int section, std::string_view key, std::string_view defaultValue);
-// Stores the value (creating section and key) and writes the store through.
-void SaveSettingValue(int section, std::string_view key, std::string_view value);
+// Stores the value (creating section and key) and writes the store through. False when the
+// write failed (full disk, read-only folder): the file then still holds every earlier value
+// whole, and so does every later read.
+bool SaveSettingValue(int section, std::string_view key, std::string_view value);
 
 // The settings file ("<config folder>/ZAK1415/ZAK1415.ini"); readable by its owner only.
 std::string SettingsFilePath();
@@ -66,5 +69,9 @@ struct SettingValue {
 // Stores all values with one write of the store: either all of them are kept, or, when the write
 // fails, none, and every key reads as before. False when the write failed.
 bool SaveSettingValues(std::span<const SettingValue> values);
+
+// After a failed write: the notice to give the user, the first time it is asked for in a run;
+// nothing before a failure and after the first time.
+std::optional<std::string> TakeStoreFailureNotice();
 
 }  // namespace zak

@@ -10,5 +10,6 @@ int TableCommand(const std::vector<std::string>& words);
 int DownloadCommand(const std::vector<std::string>& words);
 int ExportCommand(const std::vector<std::string>& words);
 int ImportCommand(const std::vector<std::string>& words);
+int ChartCommand(const std::vector<std::string>& words);
 
 }  // namespace zak::cli

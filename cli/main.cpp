@@ -9,9 +9,14 @@ namespace {
 
 constexpr const char* kUsage =
     "Aufruf:\n"
-    "  zak-cli table [--season ORDNER] --league N [--day D] [--tsv]\n"
+    "  zak-cli table [--season ORDNER] --league N [--day D] [--date JJJJ-MM-TT] [--tsv]\n"
     "      Tabelle der Liga N (0..7) nach dem Spieltag D (1..38; ohne --day der aktuelle),\n"
     "      ohne --season aus den gespeicherten Daten, ohne solche aus der mitgelieferten Saison\n"
+    "  zak-cli chart [--season ORDNER] --league N --club NAME [--date JJJJ-MM-TT]\n"
+    "                [--svg DATEI] [--png DATEI]\n"
+    "      Platzierungen des Vereins nach jedem Spieltag und die noch erreichbaren Plätze\n"
+    "      als Grafik\n"
+    "  --date: die Saison, wie sie an diesem Tag stand (sonst gilt das heutige Datum)\n"
     "  zak-cli download\n"
     "      alle Ligen laden wie beim Programmstart: erst vom Datendienst, dann gespeichert\n"
     "  zak-cli export DATEI\n"
@@ -25,6 +30,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> words(argv + (argc > 1 ? 2 : argc), argv + argc);
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "table") return zak::cli::TableCommand(words);
+  if (command == "chart") return zak::cli::ChartCommand(words);
   if (command == "download") return zak::cli::DownloadCommand(words);
   if (command == "export") return zak::cli::ExportCommand(words);
   if (command == "import") return zak::cli::ImportCommand(words);

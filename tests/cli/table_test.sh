@@ -38,8 +38,15 @@ expect_line "Plauen" "$out" "$(printf '16\tVFC Plauen\t0\t0\t0\t0\t0\t0\t0\t0')"
 [ "$("$cli" table --season "$season" --league 0 | head -1)" = "1. Fußball Bundesliga - 34. Spieltag" ] \
   || { echo "FAIL: default day"; failures=$((failures + 1)); }
 
+# A given date replays the season: its current day, without the results of that day and later.
+[ "$("$cli" table --season "$season" --league 0 --date 2015-03-01 | head -1)" = "1. Fußball Bundesliga - 23. Spieltag" ] \
+  || { echo "FAIL: day in force on 1 March"; failures=$((failures + 1)); }
+out=$("$cli" table --season "$season" --league 0 --date 2015-03-01 --tsv)
+[ "$(awk -F'\t' '{s += $3} END {print s}' <<<"$out")" = $((22 * 18 + 7 * 2)) ] \
+  || { echo "FAIL: games counted on 1 March"; failures=$((failures + 1)); }
+
 for args in "--league 8" "--league x" "--league 0 --day 39" "--league 0 --day 0" "--day 3" \
-            "--league 0 --bogus" "--league"; do
+            "--league 0 --bogus" "--league" "--league 0 --date 2015-02-30" "--league 0 --date 1.3.2015"; do
   # shellcheck disable=SC2086
   "$cli" table --season "$season" $args >/dev/null 2>&1; check "bad args: $args" $? 2
 done

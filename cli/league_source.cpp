@@ -1,0 +1,71 @@
+#include "league_source.h"
+
+#include <filesystem>
+#include <iostream>
+
+#include "core/local_clock.h"
+#include "core/season_file.h"
+#include "core/season_folder.h"
+#include "core/season_replay.h"
+#include "platform_session.h"
+#include "service/league_loading.h"
+#include "settings/settings_store.h"
+
+namespace zak::cli {
+namespace {
+
+// A league without a season file simply has no results yet.
+int ReadSeasonLeague(const std::string& command, const std::string& folder, int league,
+                     MatchData& data) {
+  std::error_code ec;
+  if (!std::filesystem::is_directory(folder, ec)) {
+    std::cerr << "zak-cli " << command << ": Saisonordner nicht gefunden: " << folder << "\n";
+    return 1;
+  }
+  const std::string path = SeasonFilePath(folder, league);
+  if (!std::filesystem::exists(path, ec)) return 0;
+  const SeasonReadResult read = ReadSeasonFile(path, data, league);
+  for (const std::string& message : read.errors) std::cerr << message << "\n";
+  return read.ok() ? 0 : 1;
+}
+
+// The league's copy in the user's settings store, as the program stored it after a download.
+// Without one, the season that came with the program.
+int ReadStoredLeague(const std::string& command, int league, MatchData& data) {
+  PlatformSession session;
+  if (LoadLeagueData(session.context(), session.statusBar(), league)) {
+    data = session.data().matchData;
+    return 0;
+  }
+  if (!GetSettingValue(kSectionData, LeagueDataKey(league), "").empty()) return 1;
+  const std::string folder = BundledSeasonFolder();
+  std::cerr << "zak-cli " << command << ": keine gespeicherten Daten der Liga " << league
+            << ", daher aus der mitgelieferten Saison " << folder << "\n";
+  return ReadSeasonLeague(command, folder, league, data);
+}
+
+}  // namespace
+
+int ReadLeague(const std::string& command, const Arguments& args, int league, MatchData& data) {
+  const auto season = args.values.find("--season");
+  return season == args.values.end() ? ReadStoredLeague(command, league, data)
+                                     : ReadSeasonLeague(command, season->second, league, data);
+}
+
+DateInForce ChooseDate(const std::string& command, const Arguments& args) {
+  const auto given = args.values.find("--date");
+  if (given == args.values.end()) return {true, LocalToday(), false};
+  const std::optional<Date> date = ParseIsoDate(given->second);
+  if (!date) {
+    std::cerr << "zak-cli " << command << ": Option --date erwartet ein Datum JJJJ-MM-TT, nicht \""
+              << given->second << "\"\n";
+    return {false, LocalToday(), false};
+  }
+  return {true, *date, true};
+}
+
+void AsItStood(const DateInForce& date, MatchData& data) {
+  if (date.replay) WithholdResultsFrom(data, date.today);
+}
+
+}  // namespace zak::cli

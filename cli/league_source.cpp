@@ -65,7 +65,7 @@ DateInForce ChooseDate(const std::string& command, const Arguments& args) {
 }
 
 void AsItStood(const DateInForce& date, MatchData& data) {
-  if (date.replay) WithholdResultsFrom(data, date.today);
+  if (date.replay) WithholdResultsAfter(data, date.today);
 }
 
 }  // namespace zak::cli

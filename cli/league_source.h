@@ -14,7 +14,7 @@ namespace zak::cli {
 int ReadLeague(const std::string& command, const Arguments& args, int league, MatchData& data);
 
 // Today's date: the one given with --date (YYYY-MM-DD), or the clock's. A given date replays the
-// season as it stood that morning (see AsItStood).
+// season as it stood at the end of that day (see AsItStood).
 struct DateInForce {
   bool ok = true;  // false: --date is not a date; a message naming the command was written
   Date today;

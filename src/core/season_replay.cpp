@@ -34,13 +34,13 @@ std::string GermanDate(Date date) {
   return text;
 }
 
-void WithholdResultsFrom(MatchData& data, Date date) {
+void WithholdResultsAfter(MatchData& data, Date date) {
   for (int league = 0; league < kLeagueCount; ++league) {
     for (int day = 0; day < kDaySlots; ++day) {
       for (int slot = 0; slot < kMatchSlots; ++slot) {
         MatchRecord& record = data(slot, league, day);
         const std::optional<Date> kickOff = KickOffDate(record.KickOff);
-        if (!kickOff || *kickOff < date) continue;
+        if (!kickOff || *kickOff <= date) continue;
         record.Played = false;
         record.HomeGoals = record.AwayGoals = -1;
       }

@@ -16,8 +16,8 @@ std::optional<Date> ParseIsoDate(std::string_view text);
 // "dd.mm.yyyy", the German way of writing the date.
 std::string GermanDate(Date date);
 
-// The season as it stood on the morning of `date`: every record kicked off on that day or later
-// loses its result. Records without a readable kick-off keep theirs.
-void WithholdResultsFrom(MatchData& data, Date date);
+// The season as it stood at the end of `date`: every record kicked off on a later day loses its
+// result. Records without a readable kick-off keep theirs.
+void WithholdResultsAfter(MatchData& data, Date date);
 
 }  // namespace zak

@@ -37,17 +37,17 @@ TEST(GermanDate, PadsDayAndMonth) {
   EXPECT_EQ(GermanDate(Date{year(2015), month(3), day(1)}), "01.03.2015");
 }
 
-TEST(WithholdResultsFrom, KeepsOnlyResultsKickedOffBeforeTheDate) {
+TEST(WithholdResultsAfter, KeepsOnlyResultsKickedOffUpToTheDate) {
   MatchData data;
-  data(0, 0, 22) = {"A", "B", 4, 1, true, "28.02.15 15:30"};
-  data(1, 0, 22) = {"C", "D", 2, 0, true, "01.03.15 15:30"};
+  data(0, 0, 22) = {"A", "B", 4, 1, true, "01.03.15 17:30"};
+  data(1, 0, 22) = {"C", "D", 2, 0, true, "02.03.15 20:15"};
   data(2, 7, 30) = {"E", "F", 1, 1, true, "23.05.15 15:30"};
   data(3, 0, 22) = {"G", "H", 0, 0, true, ""};
-  WithholdResultsFrom(data, Date{year(2015), month(3), day(1)});
+  WithholdResultsAfter(data, Date{year(2015), month(3), day(1)});
   EXPECT_TRUE(data(0, 0, 22).Played);
   EXPECT_EQ(data(0, 0, 22).HomeGoals, 4);
-  const MatchRecord sameDay{"C", "D", -1, -1, false, "01.03.15 15:30"};
-  EXPECT_EQ(data(1, 0, 22), sameDay);
+  const MatchRecord nextDay{"C", "D", -1, -1, false, "02.03.15 20:15"};
+  EXPECT_EQ(data(1, 0, 22), nextDay);
   EXPECT_FALSE(data(2, 7, 30).Played);
   EXPECT_EQ(data(2, 7, 30).AwayGoals, -1);
   EXPECT_TRUE(data(3, 0, 22).Played);  // no date to judge by

@@ -257,7 +257,7 @@ TEST(BuildPositionChart, AfterTheSeasonTheLineRunsToTheLastDayWithoutBand) {
 
 TEST(BuildPositionChart, MidSeasonReplayShowsTheBandAfterTheCurrentDay) {
   auto data = RealSeason();
-  WithholdResultsFrom(*data, kMidSeason);
+  WithholdResultsAfter(*data, kMidSeason);
   PositionHistory history;
   CalculatePositionHistory(history, *data, kMidSeason, {});
   const int bayern = Slot(0, "Bayern München");

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/maker.h"
+#include "core/protocol.h"
 #include "core/scrambling.h"
 #include "core/text_util.h"
 #include "core/windows1252.h"
@@ -44,8 +45,8 @@ bool AgentIsTheProgram(std::string_view agent) {
 Reply LeagueData(const FixedAnswers& fixed, const LeagueSnapshot& leagues, std::string_view query,
                  std::string_view agent) {
   if (!AgentIsTheProgram(agent)) return {200, kText, fixed.wrongAgent};
-  const auto l = ParseInt32(Parameter(query, "l").value_or(""));
-  const auto ui = ParseInt32(Parameter(query, "ui").value_or(""));
+  const auto l = ParseInt32(Parameter(query, kLeagueParameter).value_or(""));
+  const auto ui = ParseInt32(Parameter(query, kUpdateCountParameter).value_or(""));
   if (!l || *l < 1 || *l > kLeagueCount || !ui) return {200, kText, fixed.unavailable};
   const LeagueAnswer& league = leagues[*l - 1];
   if (league.count == 0 || *ui == league.count) return {200, kText, fixed.nothingNew};
@@ -53,10 +54,10 @@ Reply LeagueData(const FixedAnswers& fixed, const LeagueSnapshot& leagues, std::
 }
 
 Reply VersionText(const FixedAnswers& fixed, std::string_view query) {
-  const auto s = Parameter(query, "s");
-  if (s == "0") return {200, kText, fixed.downloadAddress};
-  if (s == "1") return {200, kText, fixed.history};
-  if (s == "2") return {200, kText, fixed.latestVersion};
+  const auto s = Parameter(query, kVersionParameter);
+  if (s == kDownloadAddressSelector) return {200, kText, fixed.downloadAddress};
+  if (s == kVersionHistorySelector) return {200, kText, fixed.history};
+  if (s == kLatestVersionSelector) return {200, kText, fixed.latestVersion};
   return NotFound(fixed);
 }
 
@@ -64,9 +65,9 @@ Reply VersionText(const FixedAnswers& fixed, std::string_view query) {
 
 FixedAnswers MakeFixedAnswers(const ServiceOptions& options) {
   FixedAnswers fixed;
-  fixed.nothingNew = Share(ShiftBytes("q)W7kd45%"));
-  fixed.wrongAgent = Share(ShiftBytes("t(%)rwz81"));
-  fixed.unavailable = Share(ShiftBytes("2"));
+  fixed.nothingNew = Share(ShiftBytes(kAnswerNothingNew));
+  fixed.wrongAgent = Share(ShiftBytes(kAnswerFiltered));
+  fixed.unavailable = Share(ShiftBytes(kAnswerCannotConnect));
   fixed.latestVersion = Share(ToWindows1252(options.latestVersion));
   fixed.history = Share(ToWindows1252(options.history));
   fixed.downloadAddress = Share(ToWindows1252(options.downloadAddress));
@@ -81,9 +82,9 @@ Reply AnswerRequest(const FixedAnswers& fixed, const LeagueSnapshot& leagues,
   const std::string_view path = target.substr(0, mark);
   const std::string_view query =
       mark == std::string_view::npos ? std::string_view() : target.substr(mark + 1);
-  if (path == "/zak/ud/gd1415.php") return LeagueData(fixed, leagues, query, agent);
-  if (path == "/zak/dl/fw1415.php") return VersionText(fixed, query);
-  if (path == "/zak/ud/news1415.php") return {200, kText, fixed.news};
+  if (path == kLeagueDataPath) return LeagueData(fixed, leagues, query, agent);
+  if (path == kVersionPath) return VersionText(fixed, query);
+  if (path == kNewsPath) return {200, kText, fixed.news};
   return NotFound(fixed);
 }
 

@@ -1,6 +1,7 @@
 #include "league_answer.h"
 
 #include "core/league_data_text.h"
+#include "core/protocol.h"
 #include "core/scrambling.h"
 #include "core/windows1252.h"
 
@@ -12,7 +13,7 @@ std::string LeagueDataBytes(const MatchData& data, int league) {
 
 std::string LeagueAnswerBytes(std::string_view dataBytes, std::int32_t count) {
   std::string plain(dataBytes);
-  plain += "<>";
+  plain += kUpdateCountSeparator;
   plain += std::to_string(count);
   return ShiftBytes(plain);
 }

@@ -5,12 +5,13 @@
 namespace zak {
 
 std::string LeagueDataPath(int league, std::int32_t ui) {
-  return std::string(kLeagueDataPath) + "?l=" + std::to_string(league + 1) +
-         "&ui=" + std::to_string(ui);
+  return std::string(kLeagueDataPath) + "?" + std::string(kLeagueParameter) + "=" +
+         std::to_string(league + 1) + "&" + std::string(kUpdateCountParameter) + "=" +
+         std::to_string(ui);
 }
 
 LeagueAnswer SplitLeagueAnswer(std::string_view answer) {
-  const std::vector<std::string> parts = Split(answer, "<>");
+  const std::vector<std::string> parts = Split(answer, kUpdateCountSeparator);
   if (parts.size() != 2) return {std::string(answer), std::nullopt};
   return {parts[0], ParseInt32(Trim(parts[1]))};
 }

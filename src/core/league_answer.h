@@ -1,4 +1,4 @@
-// The fixed texts of the data-service protocol and the pure handling of a league answer.
+// The pure handling of a league answer: the request's path and the answer's parts.
 #pragma once
 
 #include <cstdint>
@@ -6,21 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "protocol.h"
+
 namespace zak {
-
-// What every data-service request returns when it fails; callers test for it.
-inline constexpr std::string_view kConnectionFailedText =
-    "Verbindung konnte nicht hergestellt werden.";
-// The whole answer when the request did not reach the service unchanged (a filtering proxy).
-inline constexpr std::string_view kAnswerFiltered = "t(%)rwz81";
-// The whole answer when the service has nothing new: the stored copy stays in use.
-inline constexpr std::string_view kAnswerNothingNew = "q)W7kd45%";
-// The news line shown when the service gives none.
-inline constexpr std::string_view kDefaultNewsLine = "ZAK - Die Zakliste der Saison 2014 / 2015!";
-
-inline constexpr std::string_view kLeagueDataPath = "/zak/ud/gd1415.php";
-inline constexpr std::string_view kVersionPath = "/zak/dl/fw1415.php";
-inline constexpr std::string_view kNewsPath = "/zak/ud/news1415.php";
 
 // "/zak/ud/gd1415.php?l=<league + 1>&ui=<ui>".
 std::string LeagueDataPath(int league, std::int32_t ui);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "table_order.h"
 #include "text_util.h"
 
 namespace zak {
@@ -10,11 +11,7 @@ namespace {
 // The league's rows ordered by position, only those of its real clubs.
 std::vector<const TeamRow*> RowsByPosition(const TeamTable& table, int league) {
   std::vector<const TeamRow*> rows;
-  for (int position = 1; position <= kTeamSlots; ++position) {
-    for (const TeamRow& row : table[league]) {
-      if (row.Rank == position && !row.Name.empty()) rows.push_back(&row);
-    }
-  }
+  for (const int slot : SlotsInTableOrder(table, league)) rows.push_back(&table[league][slot]);
   return rows;
 }
 

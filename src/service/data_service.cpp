@@ -10,6 +10,14 @@
 #include "core/text_util.h"
 
 namespace zak {
+namespace {
+
+std::string VersionTextPath(std::string_view selector) {
+  return std::string(kVersionPath) + "?" + std::string(kVersionParameter) + "=" +
+         std::string(selector);
+}
+
+}  // namespace
 
 const std::string_view kNoConnectionMessage =
     "Konnte keine Verbindung zum Server herstellen.\r\n\r\n"
@@ -65,8 +73,8 @@ std::int16_t RequestLeagueData(ServiceContext& context, TeamTable& table, Status
   if (r == kAnswerFiltered) return warn(FilteredRequestMessage());
   if (r == kConnectionFailedText) return warn(kNoConnectionMessage);
   if (r == kAnswerNothingNew) return kRequestNothingNew;
-  if (r == "1") return warn(kPageUnavailableMessage);
-  if (r == "2" || r.empty()) return warn(kNoConnectionMessage);
+  if (r == kAnswerPageUnavailable) return warn(kPageUnavailableMessage);
+  if (r == kAnswerCannotConnect || r.empty()) return warn(kNoConnectionMessage);
   // Data whose every item is rejected is no league: the stored copy stays.
   if (ParseLeagueItems(r, *std::make_unique<MatchData>(), league) == 0) {
     return warn(kNoConnectionMessage);
@@ -97,16 +105,18 @@ void ParseLeagueData(ServiceContext& context, TeamTable& table, std::string_view
 
 std::string GetLatestVersionText(HttpGateway& gateway) {
   const std::string answer =
-      gateway.HttpGetText(std::string(kVersionPath) + "?s=2", true, kConnectionFailedText);
+      gateway.HttpGetText(VersionTextPath(kLatestVersionSelector), true, kConnectionFailedText);
   return std::string(Trim(answer));
 }
 
 std::string GetVersionListText(HttpGateway& gateway) {
-  return gateway.HttpGetText(std::string(kVersionPath) + "?s=1", false, kConnectionFailedText);
+  return gateway.HttpGetText(VersionTextPath(kVersionHistorySelector), false,
+                             kConnectionFailedText);
 }
 
 std::string GetVersionInfoText(HttpGateway& gateway) {
-  return gateway.HttpGetText(std::string(kVersionPath) + "?s=0", false, kConnectionFailedText);
+  return gateway.HttpGetText(VersionTextPath(kDownloadAddressSelector), false,
+                             kConnectionFailedText);
 }
 
 std::string GetNewsLine(HttpGateway& gateway) {

@@ -14,6 +14,7 @@
 
 #include "core/agent_text.h"
 #include "core/maker.h"
+#include "core/protocol.h"
 #include "core/scrambling.h"
 #include "core/windows1252.h"
 #include "settings/settings_store.h"
@@ -99,7 +100,7 @@ std::string HttpGateway::HttpGetText(std::string_view path, bool firstLineOnly,
   std::string answer = Fetch(path);
   if (firstLineOnly) answer = answer.substr(0, answer.find('\n'));
   // The answer is Windows-1252, one byte per character, so bytes count characters.
-  if (answer.size() < 2 || answer.find("Seite nicht gefunden") != std::string::npos) {
+  if (answer.size() < 2 || answer.find(kNotFoundPhrase) != std::string::npos) {
     return std::string(failureText);
   }
   return FromWindows1252(answer);

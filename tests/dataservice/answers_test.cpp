@@ -12,7 +12,7 @@ const std::string kAgent = ShiftBytes("ZAK1415-1431903600");
 
 std::string Plain(const Reply& reply) { return reply.body ? ShiftBytes(*reply.body) : ""; }
 
-class Answers : public testing::Test {
+class Answers : public ::testing::Test {
  protected:
   Answers() {
     options_.latestVersion = "2.0.9.3";

@@ -16,10 +16,14 @@
 #include "core/season_file.h"
 #include "core/text_util.h"
 #include "http_client.h"
-#include "service_process.h"
+#include "support/service_process.h"
 
 namespace zak::dataservice {
 namespace {
+
+using zak::testing::CopySeason;
+using zak::testing::ServiceProcess;
+using zak::testing::TemporaryFolder;
 
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
@@ -71,7 +75,7 @@ const Hazard kHazards[] = {
      "larger than 16 MiB"},
 };
 
-class SeasonFolderHazard : public testing::TestWithParam<Hazard> {
+class SeasonFolderHazard : public ::testing::TestWithParam<Hazard> {
  protected:
   TemporaryFolder folder_;
   fs::path season_ = CopySeason(folder_.path());
@@ -110,7 +114,7 @@ TEST_P(SeasonFolderHazard, KeepsTheLastGoodAnswerAndNeverStops) {
   EXPECT_EQ(again.Stop(20s), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Service, SeasonFolderHazard, testing::ValuesIn(kHazards),
+INSTANTIATE_TEST_SUITE_P(Service, SeasonFolderHazard, ::testing::ValuesIn(kHazards),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct StateHazard {
@@ -128,7 +132,7 @@ const StateHazard kStateHazards[] = {
     {"Folder", [](const fs::path& at) { fs::create_directory(at); }, "cannot read"},
 };
 
-class StateFileHazard : public testing::TestWithParam<StateHazard> {};
+class StateFileHazard : public ::testing::TestWithParam<StateHazard> {};
 
 // Counts read from such a file would start again at 1, and a client would take old data for
 // new: the start is refused with a message, not an abort.
@@ -145,7 +149,7 @@ TEST_P(StateFileHazard, StopsTheStartWithAMessage) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Service, StateFileHazard, testing::ValuesIn(kStateHazards),
+INSTANTIATE_TEST_SUITE_P(Service, StateFileHazard, ::testing::ValuesIn(kStateHazards),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A season file rewritten in place, again and again, while the service is told to look at it

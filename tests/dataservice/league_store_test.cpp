@@ -9,17 +9,19 @@
 #include "core/scrambling.h"
 #include "core/season_file.h"
 #include "core/windows1252.h"
-#include "service_process.h"
+#include "support/temporary_folder.h"
 
 namespace zak::dataservice {
 namespace {
 
+using zak::testing::CopySeason;
+using zak::testing::TemporaryFolder;
 using namespace std::chrono_literals;
 
 const std::string kHeader = "day\tkickoff\thome\taway\thome_goals\taway_goals\n";
 const std::string kMatch = "1\t22.08.14 20:30\tBayern München\tVfL Wolfsburg\t2\t1\n";
 
-class Store : public testing::Test {
+class Store : public ::testing::Test {
  protected:
   void Write(int league, const std::string& text) {
     std::ofstream(SeasonFilePath(season_.string(), league)) << text;

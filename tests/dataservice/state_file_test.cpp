@@ -4,10 +4,12 @@
 
 #include <fstream>
 
-#include "service_process.h"
+#include "support/temporary_folder.h"
 
 namespace zak::dataservice {
 namespace {
+
+using zak::testing::TemporaryFolder;
 
 TEST(StateFile, RoundTripKeepsOnlyLeaguesWithData) {
   ServiceState state{};

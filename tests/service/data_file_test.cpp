@@ -7,20 +7,19 @@
 
 #include <QDir>
 #include <QFile>
-#include <QHostAddress>
 #include <QProcess>
-#include <QTcpServer>
 
 #include "core/scrambling.h"
 #include "core/windows1252.h"
-#include "data_service_process.h"
 #include "service/league_loading.h"
 #include "service_fixture.h"
+#include "support/free_port.h"
+#include "support/service_process.h"
 
 namespace zak {
 namespace {
 
-using testing::DataServiceProcess;
+using testing::ServiceProcess;
 using testing::TemporaryStore;
 
 std::string Sep(int count) {
@@ -75,11 +74,7 @@ class DataFileTest : public testing::ServiceFixture {
   }
 
   // An address where nothing listens: a league without a stored copy asks in vain, at once.
-  static QString DeadHost() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return QString("127.0.0.1:%1").arg(probe.serverPort());
-  }
+  static std::string DeadHost() { return "127.0.0.1:" + std::to_string(testing::FreePort()); }
 
   std::string FilePath(const char* name) const {
     return (files_.path() + "/" + name).toStdString();
@@ -186,7 +181,7 @@ TEST_F(DataFileTest, FreshStoreExportsEmptyLeaguesAndZerosAndImportStoresExactly
 }
 
 TEST_F(DataFileTest, RoundTripMovesEveryLeagueAndTheOptionsIntoAFreshStore) {
-  DataServiceProcess service;
+  ServiceProcess service;
   ASSERT_TRUE(service.running());
   UseHost(service.host());
   FillStoreWithTypedResults();

@@ -2,22 +2,22 @@
 // garbage, answers without end, a trickle, a redirect; and against a store it cannot write.
 #include <memory>
 
-#include "../settings/file_size_limit.h"
 #include "core/league_answer.h"
 #include "core/scrambling.h"
 #include "core/season_file.h"
 #include "core/windows1252.h"
-#include "data_service_process.h"
 #include "hostile_server.h"
 #include "service/league_loading.h"
 #include "service_fixture.h"
+#include "support/file_size_limit.h"
+#include "support/service_process.h"
 
 namespace zak {
 namespace {
 
-using testing::DataServiceProcess;
 using testing::HostileServer;
 using testing::Hostility;
+using testing::ServiceProcess;
 
 std::string Shifted(std::string_view text) { return ShiftBytes(ToWindows1252(text)); }
 
@@ -25,7 +25,7 @@ class HostilePeerTest : public testing::ServiceFixture {
  protected:
   // A good copy of league 0 in the store, from the real service, then a fresh start.
   void StoreGoodCopy() {
-    DataServiceProcess service;
+    ServiceProcess service;
     ASSERT_TRUE(service.running());
     UseHost(service.host());
     Restart();
@@ -52,7 +52,7 @@ class NotLeagueDataTest : public HostilePeerTest,
 TEST_P(NotLeagueDataTest, KeepsTheStoredCopyAndSaysThereIsNoConnection) {
   StoreGoodCopy();
   HostileServer peer(GetParam().hostility, GetParam().body);
-  UseHost(QString::fromStdString(peer.host()));
+  UseHost(peer.host());
   Restart();
   messages_.shown.clear();
   EXPECT_FALSE(LoadLeague(*context_, data_->teamTable, status_, 0, true, 1));
@@ -85,7 +85,7 @@ class TooMuchOrTooSlowTest : public HostilePeerTest,
 // peer never gets to push more than a few megabytes.
 TEST_P(TooMuchOrTooSlowTest, EndsInTheFailureText) {
   HostileServer peer(GetParam());
-  UseHost(QString::fromStdString(peer.host()));
+  UseHost(peer.host());
   Restart();
   data_->options.ServerTimeoutMs = 1000;
   EXPECT_EQ(gateway_->HttpGetText(LeagueDataPath(0, 0), true, kConnectionFailedText),
@@ -117,7 +117,7 @@ TEST_F(HostilePeerTest, ARedirectIsAFailureAndNotFollowed) {
   HostileServer elsewhere(Hostility::kBytes, Shifted("1|0108142030|A|B|1|1<>5"));
   HostileServer redirecting(Hostility::kRedirect,
                             "http://" + elsewhere.host() + std::string(LeagueDataPath(0, 0)));
-  UseHost(QString::fromStdString(redirecting.host()));
+  UseHost(redirecting.host());
   Restart();
   EXPECT_EQ(gateway_->HttpGetText(LeagueDataPath(0, 0), true, kConnectionFailedText),
             kConnectionFailedText);
@@ -128,7 +128,7 @@ TEST_F(HostilePeerTest, ARedirectIsAFailureAndNotFollowed) {
 // A store that cannot be written (a full disk: no file may grow): downloads still work for this
 // run, and the user is told once, not per league.
 TEST_F(HostilePeerTest, AStoreThatCannotBeWrittenIsToldOnce) {
-  DataServiceProcess service;
+  ServiceProcess service;
   ASSERT_TRUE(service.running());
   UseHost(service.host());
   Restart();

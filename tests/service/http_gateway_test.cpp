@@ -4,18 +4,20 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-#include "data_service_process.h"
 #include "service_fixture.h"
+#include "support/free_port.h"
+#include "support/service_process.h"
 
 namespace zak {
 namespace {
 
-using testing::DataServiceProcess;
+using testing::ServiceProcess;
 
 class HttpGatewayTest : public testing::ServiceFixture {};
 
 TEST_F(HttpGatewayTest, AnswersWholeOrFirstLineOnly) {
-  DataServiceProcess service({"--history", "2.0.9.2 Saison 2014/15\n2.0.9.1 Fehler behoben"});
+  ServiceProcess service(
+      {.arguments = {"--history", "2.0.9.2 Saison 2014/15\n2.0.9.1 Fehler behoben"}});
   ASSERT_TRUE(service.running());
   UseHost(service.host());
   EXPECT_EQ(GetVersionListText(*gateway_), "2.0.9.2 Saison 2014/15\n2.0.9.1 Fehler behoben");
@@ -26,7 +28,7 @@ TEST_F(HttpGatewayTest, LongAnswerIsReadCompletelyWithBreathsBetweenReads) {
   std::string history;
   while (history.size() < 5000) history += "Tabellenführer wechselt; ";
   history += "Ende";
-  DataServiceProcess service({"--history", QString::fromStdString(history)});
+  ServiceProcess service({.arguments = {"--history", history}});
   ASSERT_TRUE(service.running());
   UseHost(service.host());
   EXPECT_EQ(GetVersionListText(*gateway_), history);
@@ -35,13 +37,13 @@ TEST_F(HttpGatewayTest, LongAnswerIsReadCompletelyWithBreathsBetweenReads) {
 
 TEST_F(HttpGatewayTest, ShortAnswersAndNotFoundPagesGiveTheFailureText) {
   {
-    DataServiceProcess service({"--latest-version", "1"});
+    ServiceProcess service({.arguments = {"--latest-version", "1"}});
     ASSERT_TRUE(service.running());
     UseHost(service.host());
     EXPECT_EQ(GetLatestVersionText(*gateway_), kConnectionFailedText);
     EXPECT_EQ(gateway_->HttpGetText("/zak/gibt-es-nicht.php", false, "F"), "F");
   }
-  DataServiceProcess service({"--latest-version", " 2.1.0.0 \r\nalt"});
+  ServiceProcess service({.arguments = {"--latest-version", " 2.1.0.0 \r\nalt"}});
   ASSERT_TRUE(service.running());
   UseHost(service.host());
   EXPECT_EQ(GetLatestVersionText(*gateway_), "2.1.0.0");
@@ -49,7 +51,7 @@ TEST_F(HttpGatewayTest, ShortAnswersAndNotFoundPagesGiveTheFailureText) {
 
 TEST_F(HttpGatewayTest, NewsLineIsUnshiftedOrTheDefault) {
   {
-    DataServiceProcess service({"--news", "Heute: Derby in Rostock"});
+    ServiceProcess service({.arguments = {"--news", "Heute: Derby in Rostock"}});
     ASSERT_TRUE(service.running());
     UseHost(service.host());
     EXPECT_EQ(GetNewsLine(*gateway_), "Heute: Derby in Rostock");
@@ -59,13 +61,9 @@ TEST_F(HttpGatewayTest, NewsLineIsUnshiftedOrTheDefault) {
 }
 
 TEST_F(HttpGatewayTest, NothingListeningGivesTheFailureText) {
-  int port = 0;
-  {
-    QTcpServer probe;
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-    port = probe.serverPort();
-  }
-  UseHost("127.0.0.1:" + QString::number(port));
+  const std::uint16_t port = testing::FreePort();
+  ASSERT_NE(port, 0);
+  UseHost("127.0.0.1:" + std::to_string(port));
   EXPECT_EQ(gateway_->HttpGetText("/zak/ud/news1415.php", false, "F"), "F");
   EXPECT_EQ(GetVersionInfoText(*gateway_), kConnectionFailedText);
 }
@@ -75,7 +73,7 @@ TEST_F(HttpGatewayTest, NothingListeningGivesTheFailureText) {
 TEST_F(HttpGatewayTest, SilentServerGivesTheFailureTextAfterTheTimeout) {
   QTcpServer silent;
   ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
-  UseHost("127.0.0.1:" + QString::number(silent.serverPort()));
+  UseHost("127.0.0.1:" + std::to_string(silent.serverPort()));
   data_->options.ServerTimeoutMs = 400;
   QElapsedTimer clock;
   clock.start();
@@ -98,7 +96,7 @@ TEST_F(HttpGatewayTest, SilentServerGivesTheFailureTextAfterTheTimeout) {
 TEST_F(HttpGatewayTest, AgentTextIsShiftedBytes) {
   QTcpServer peer;
   ASSERT_TRUE(peer.listen(QHostAddress::LocalHost, 0));
-  UseHost("127.0.0.1:" + QString::number(peer.serverPort()));
+  UseHost("127.0.0.1:" + std::to_string(peer.serverPort()));
   data_->options.ServerTimeoutMs = 300;
   data_->identity.SystemInfoText = "MÜNCHEN";
   gateway_->HttpGetText("/zak/ud/news1415.php", false, "F");

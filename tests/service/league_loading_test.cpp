@@ -9,15 +9,15 @@
 #include "core/season_file.h"
 #include "core/stored_league_text.h"
 #include "core/text_util.h"
-#include "data_service_process.h"
-#include "proxy_process.h"
 #include "service_fixture.h"
+#include "support/proxy_process.h"
+#include "support/service_process.h"
 
 namespace zak {
 namespace {
 
-using testing::DataServiceProcess;
 using testing::ProxyProcess;
+using testing::ServiceProcess;
 
 constexpr const char* kLeagueRequests = "/zak/ud/gd1415.php";
 
@@ -74,7 +74,9 @@ class SeasonWithoutWest {
 
 TEST_F(LeagueLoadingTest, FirstStartDownloadsAndStoresTheNextReadsTheStoredCopies) {
   const SeasonWithoutWest season;
-  DataServiceProcess service({}, season.path());
+  testing::ServiceStart start;
+  start.season = season.path().toStdString();
+  ServiceProcess service(start);
   ASSERT_TRUE(service.running());
   UseHost(service.host());
 
@@ -113,7 +115,7 @@ TEST_F(LeagueLoadingTest, FirstStartDownloadsAndStoresTheNextReadsTheStoredCopie
 }
 
 TEST_F(LeagueLoadingTest, CurrentUpdateCountKeepsTheStoredCopy) {
-  DataServiceProcess service;
+  ServiceProcess service;
   ASSERT_TRUE(service.running());
   UseHost(service.host());
   ASSERT_TRUE(LoadLeague(*context_, data_->teamTable, status_, 1, true, 0));
@@ -132,7 +134,7 @@ TEST_F(LeagueLoadingTest, CurrentUpdateCountKeepsTheStoredCopy) {
 
 TEST_F(LeagueLoadingTest, NothingListeningShowsTheConnectionMessageAndUsesTheStoredCopy) {
   {
-    DataServiceProcess service;
+    ServiceProcess service;
     ASSERT_TRUE(service.running());
     UseHost(service.host());
     ASSERT_TRUE(LoadLeague(*context_, data_->teamTable, status_, 0, true, 0));
@@ -149,7 +151,7 @@ TEST_F(LeagueLoadingTest, NothingListeningShowsTheConnectionMessageAndUsesTheSto
 }
 
 TEST_F(LeagueLoadingTest, DamagedStoredCopyIsReportedAndDownloadedAgain) {
-  DataServiceProcess service;
+  ServiceProcess service;
   ASSERT_TRUE(service.running());
   UseHost(service.host());
   ASSERT_TRUE(LoadLeague(*context_, data_->teamTable, status_, 2, false, 0));
@@ -175,7 +177,7 @@ TEST_F(LeagueLoadingTest, DamagedStoredCopyIsReportedAndDownloadedAgain) {
 }
 
 TEST_F(LeagueLoadingTest, ParsingReportsProgressAndComputesTheTableUpToDaySeven) {
-  DataServiceProcess service;
+  ServiceProcess service;
   ASSERT_TRUE(service.running());
   UseHost(service.host());
   EXPECT_EQ(RequestLeagueData(*context_, data_->teamTable, status_, 0, 0), kRequestNewData);
@@ -190,10 +192,10 @@ TEST_F(LeagueLoadingTest, ParsingReportsProgressAndComputesTheTableUpToDaySeven)
 }
 
 TEST_F(LeagueLoadingTest, ProxyWithTheRightPasswordPassesAndWithAWrongOneFailsCleanly) {
-  DataServiceProcess service;
+  ServiceProcess service;
   ASSERT_TRUE(service.running());
   ProxyProcess proxy("zak", "Abstiegskampf");
-  ASSERT_TRUE(proxy.running()) << proxy.error().toStdString();
+  ASSERT_TRUE(proxy.running()) << proxy.error();
   UseHost(service.host());
   UseProxy(proxy.port(), "Abstiegskampf");
   EXPECT_EQ(RequestLeagueData(*context_, data_->teamTable, status_, 1, 0), kRequestNewData);
@@ -209,10 +211,10 @@ TEST_F(LeagueLoadingTest, ProxyWithTheRightPasswordPassesAndWithAWrongOneFailsCl
 }
 
 TEST_F(LeagueLoadingTest, ProxyThatDropsTheAgentGivesTheFilteredMessage) {
-  DataServiceProcess service;
+  ServiceProcess service;
   ASSERT_TRUE(service.running());
   ProxyProcess proxy("zak", "geheim", true);
-  ASSERT_TRUE(proxy.running()) << proxy.error().toStdString();
+  ASSERT_TRUE(proxy.running()) << proxy.error();
   UseHost(service.host());
   UseProxy(proxy.port(), "geheim");
   EXPECT_EQ(RequestLeagueData(*context_, data_->teamTable, status_, 0, 0), kRequestFailed);

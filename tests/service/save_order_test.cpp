@@ -15,13 +15,13 @@
 
 #include "core/scrambling.h"
 #include "core/stored_league_text.h"
-#include "data_service_process.h"
 #include "service_fixture.h"
+#include "support/service_process.h"
 
 namespace zak {
 namespace {
 
-using testing::DataServiceProcess;
+using testing::ServiceProcess;
 
 class SaveOrderTest : public testing::ServiceFixture {
  protected:
@@ -61,7 +61,9 @@ class SaveOrderTest : public testing::ServiceFixture {
 };
 
 TEST_F(SaveOrderTest, AKilledDownloadNeverLeavesANewCountWithOldData) {
-  DataServiceProcess service({"--check-interval", "1"}, season_.path());
+  testing::ServiceStart start = testing::StartWith({"--check-interval", "1"});
+  start.season = season_.path().toStdString();
+  ServiceProcess service(start);
   ASSERT_TRUE(service.running());
   UseHost(service.host());
   QElapsedTimer timing;

@@ -7,11 +7,12 @@
 #include <QCoreApplication>
 #include <memory>
 
-#include "../settings/temporary_store.h"
 #include "recording_sinks.h"
 #include "service/data_service.h"
 #include "settings/options.h"
 #include "settings/settings_store.h"
+#include "support/fixed_values.h"
+#include "support/temporary_store.h"
 
 namespace zak::testing {
 
@@ -19,35 +20,26 @@ class ServiceFixture : public ::testing::Test {
  protected:
   ServiceFixture() {
     LoadOptions(*data_);
-    data_->identity = {"00-1A-2B-3C-4D-5E", "KABINE", 18};
+    data_->identity = TestIdentity();
   }
 
-  void UseHost(const QString& host) {
-    SaveSettingValue(kSectionServer, "Host", host.toStdString());
-  }
+  void UseHost(const std::string& host) { SaveSettingValue(kSectionServer, "Host", host); }
 
   // A new start of the program on the same store: fresh program data and gateway.
   void Restart() {
     data_ = std::make_unique<ProgramData>();
     LoadOptions(*data_);
-    data_->identity = {"00-1A-2B-3C-4D-5E", "KABINE", 18};
+    data_->identity = TestIdentity();
     gateway_ = MakeGateway();
     context_ =
         std::make_unique<ServiceContext>(ServiceContext{*data_, *gateway_, messages_, Today});
   }
 
-  static Date Today() {
-    using namespace std::chrono;
-    return 2015y / June / 30;  // after the season: every match day has started
-  }
+  static Date Today() { return TestToday(); }
 
   std::unique_ptr<HttpGateway> MakeGateway() {
     return std::make_unique<HttpGateway>(
-        data_->options, data_->identity,
-        [] {
-          using namespace std::chrono;
-          return local_days{2015y / May / 23} + 17h;
-        },
+        data_->options, data_->identity, [] { return TestNow(); },
         [this] {
           ++breaths_;
           QCoreApplication::processEvents();

@@ -8,7 +8,7 @@
 #include "core/scrambling.h"
 #include "settings/identity.h"
 #include "settings/settings_store.h"
-#include "temporary_store.h"
+#include "support/temporary_store.h"
 
 namespace zak {
 namespace {

@@ -12,7 +12,7 @@
 
 #include "core/scrambling.h"
 #include "core/windows1252.h"
-#include "temporary_store.h"
+#include "support/temporary_store.h"
 
 namespace zak {
 namespace {

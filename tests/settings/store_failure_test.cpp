@@ -4,9 +4,9 @@
 
 #include <QFile>
 
-#include "file_size_limit.h"
 #include "settings/settings_store.h"
-#include "temporary_store.h"
+#include "support/file_size_limit.h"
+#include "support/temporary_store.h"
 
 namespace zak {
 namespace {

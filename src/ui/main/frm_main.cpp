@@ -3,10 +3,10 @@
 #include <QCoreApplication>
 
 #include "core/maker.h"
-#include "settings/frm_options.h"
 #include "settings/settings_store.h"
 #include "ui/components/pictures.h"
 #include "ui/components/twips.h"
+#include "ui/options/frm_options.h"
 
 namespace zak::ui {
 

@@ -44,9 +44,6 @@ class FrmMain : public QWidget {
   FrmMain(ProgramData& data, WindowClocks clocks, QWidget* parent = nullptr);
   ~FrmMain() override;
 
-  // "ZAK 14/15 v2.0.9.2", two blanks and the maker's copyright notice.
-  static QString WindowCaption();
-
   // The start-up, from the connection test to the first table on screen; shows the window.
   void Form_Load();
 

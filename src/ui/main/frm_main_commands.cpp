@@ -5,15 +5,9 @@
 
 #include "core/maker.h"
 #include "frm_main.h"
+#include "ui/components/qt_text.h"
 
 namespace zak::ui {
-namespace {
-
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 void FrmMain::PrepareCommands() {
   // Statistics, printing, HTML export, the data file, the update and the info window: their
@@ -48,15 +42,15 @@ void FrmMain::cmdDownloadDays_Click(int index) {
   cmdDownloadDays_[index]->setEnabled(true);
 }
 
-void FrmMain::cmdReportBug_Click() { opener_.Open(Utf8(ReportPage(gateway_->ServerHost()))); }
+void FrmMain::cmdReportBug_Click() { opener_.Open(ToQString(ReportPage(gateway_->ServerHost()))); }
 
-void FrmMain::lblInfoURL_Click() { opener_.Open(Utf8(HomePage(gateway_->ServerHost()))); }
+void FrmMain::lblInfoURL_Click() { opener_.Open(ToQString(HomePage(gateway_->ServerHost()))); }
 
-void FrmMain::imgTeamLogo_Click() { opener_.Open(Utf8(kFanClubPage)); }
+void FrmMain::imgTeamLogo_Click() { opener_.Open(ToQString(kFanClubPage)); }
 
 // The news article on the club's point deduction.
 void FrmMain::lblMinusPoints_Click(int index) {
-  opener_.Open(Utf8(data_.teamTable[currentLeague_][index].NewsUrl));
+  opener_.Open(ToQString(data_.teamTable[currentLeague_][index].NewsUrl));
 }
 
 }  // namespace zak::ui

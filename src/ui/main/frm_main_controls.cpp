@@ -3,7 +3,9 @@
 #include "frm_main.h"
 #include "ui/components/caption_button.h"
 #include "ui/components/fonts.h"
+#include "ui/components/palette.h"
 #include "ui/components/pictures.h"
+#include "ui/components/qt_text.h"
 #include "ui/components/twips.h"
 
 namespace zak::ui {
@@ -14,19 +16,6 @@ const QColor kFaceColour(212, 208, 200);
 
 QString Indexed(const char* name, int index) {
   return QString("%1_%2").arg(QLatin1String(name)).arg(index);
-}
-
-void SetBackColour(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, colour);
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
-
-void SetForeColour(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  widget->setPalette(palette);
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top,
@@ -167,7 +156,7 @@ void FrmMain::CreateTableRows() {
     imgTeam_[i] = MakeLabel(this, Indexed("imgTeam", i), "", 600, 885, 330, 330, Qt::AlignHCenter);
     const TeamRow& club = catalogue[i / kTeamSlots][i % kTeamSlots];
     imgTeam_[i]->setPixmap(RenderPicture(LogoPath(club.Id), 20, 22));
-    imgTeam_[i]->setToolTip(QString::fromStdString(club.Name));
+    imgTeam_[i]->setToolTip(ToQString(club.Name));
     // Shown by the first display, with the rows of their league.
     imgTeam_[i]->hide();
   }

@@ -3,6 +3,7 @@
 // and the frame that follows the mouse over the rows of the table.
 #include "core/day_menu_motion.h"
 #include "frm_main.h"
+#include "ui/components/palette.h"
 #include "ui/components/twips.h"
 
 namespace zak::ui {
@@ -124,9 +125,7 @@ void FrmMain::Form_MouseMove() { SetStripHighlight(false); }
 void FrmMain::picHideDay_MouseMove() { SetStripHighlight(false); }
 
 void FrmMain::SetStripHighlight(bool highlighted) {
-  QPalette palette = lblDayMenu_->palette();
-  palette.setColor(QPalette::Window, highlighted ? kStripLit : kStripPlain);
-  lblDayMenu_->setPalette(palette);
+  SetBackColour(lblDayMenu_, highlighted ? kStripLit : kStripPlain);
 }
 
 void FrmMain::MoveRowHighlight(std::int16_t row) {

@@ -4,7 +4,10 @@
 #include <QLocale>
 
 #include "core/standings.h"
+#include "core/table_order.h"
 #include "frm_main.h"
+#include "ui/components/palette.h"
+#include "ui/components/qt_text.h"
 #include "ui/components/twips.h"
 
 namespace zak::ui {
@@ -13,8 +16,6 @@ namespace {
 int LogoTop(int row) { return row * 360 + 885; }
 
 QString Number(int value) { return QString::number(value); }
-
-QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 // "Mo" .. "So": the German weekday of a date, abbreviated without a point.
 QString WeekdayAbbreviation(const Date& date) {
@@ -27,19 +28,6 @@ QString DeductionText(int points) {
   return QString("%1 Punkt%2 Abzug").arg(points).arg(points == 1 ? "" : "e");
 }
 
-void SetBackColour(QWidget* widget, std::uint32_t colourValue) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, ColourFromValue(colourValue));
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
-
-void SetForeBlack(QWidget* widget) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, Qt::black);
-  widget->setPalette(palette);
-}
-
 }  // namespace
 
 bool FrmMain::UpdateData(int league) {
@@ -47,20 +35,18 @@ bool FrmMain::UpdateData(int league) {
   CalculateTable(data_.teamTable, data_.matchData, league, upToDay, clocks_.today());
   FillDayLists(league);
   for (QLabel* logo : imgTeam_) logo->hide();
-  const auto& rows = data_.teamTable[league];
-  for (int position = 1; position <= kTeamSlots; ++position) {
-    const int r = position - 1;
-    int slot = -1;
-    for (int t = 0; t < kTeamSlots && slot < 0; ++t) {
-      if (rows[t].Rank == position) slot = t;
+  // A smaller league leaves its lowest rows empty: they are hidden.
+  const std::vector<int> order = SlotsInTableOrder(data_.teamTable, league);
+  for (int r = 0; r < kTeamSlots; ++r) {
+    const bool club = r < static_cast<int>(order.size());
+    if (club) {
+      QLabel* logo = imgTeam_[league * kTeamSlots + r];
+      MoveTopTwips(logo, LogoTop(r));
+      logo->show();
+      SetBackColour(lblLineBack_[r],
+                    ColourFromValue(ColourTextToValue(data_.rankColour(league, r + 1))));
     }
-    if (slot < 0) continue;
-    QLabel* logo = imgTeam_[league * kTeamSlots + r];
-    MoveTopTwips(logo, LogoTop(r));
-    logo->show();
-    SetBackColour(lblLineBack_[r], ColourTextToValue(data_.rankColour(league, position)));
-    // Free slots rank below every club, so a smaller league hides its lowest rows.
-    ShowRowCells(r, !rows[slot].Name.empty());
+    ShowRowCells(r, club);
   }
   std::int16_t day = -1;
   ShowMatchDay(league, day);
@@ -104,8 +90,8 @@ void FrmMain::DrawMatchRows(int league, int day) {
     const MatchRecord& k = data_.matchData(m, league, day - 1);
     // A kick-off that is no date leaves the line as it was.
     if (const std::optional<Date> date = KickOffDate(k.KickOff)) {
-      txtDays_[m]->setText(WeekdayAbbreviation(*date) + "  " + FromUtf8(k.KickOff) + "\t  " +
-                           FromUtf8(k.Home) + "  -  " + FromUtf8(k.Away));
+      txtDays_[m]->setText(WeekdayAbbreviation(*date) + "  " + ToQString(k.KickOff) + "\t  " +
+                           ToQString(k.Home) + "  -  " + ToQString(k.Away));
     }
     txtResults_[2 * m]->setText(k.Played ? Number(k.HomeGoals) : QString());
     txtResults_[2 * m + 1]->setText(k.Played ? Number(k.AwayGoals) : QString());
@@ -134,14 +120,13 @@ void FrmMain::DrawTableRows(int league, int day) {
     const int deduction = data_.teamTable[league][w].PointsDeduction;
     lblMinusPoints_[w]->setVisible(deduction != 0);
     if (deduction != 0) lblMinusPoints_[w]->setToolTip(DeductionText(deduction));
-
-    int a = -1;
-    for (int t = 0; t < kTeamSlots && a < 0; ++t) {
-      if (now[league][t].Rank == w + 1) a = t;
-    }
-    if (a < 0) continue;
+  }
+  const std::vector<int> order = SlotsInTableOrder(now, league);
+  const std::array<Trend, kTeamSlots> trends = TableTrends(before, now, league, day);
+  for (int w = 0; w < static_cast<int>(order.size()); ++w) {
+    const int a = order[w];
     const TeamRow& club = now[league][a];
-    lblTeam_[w]->setText(FromUtf8(club.Name));
+    lblTeam_[w]->setText(ToQString(club.Name));
     lblTDays_[w]->setText(Number(club.Games));
     lblTDraw_[w]->setText(Number(club.Drawn));
     lblTGoalDiff_[w]->setText(Number(club.GoalDiff));
@@ -155,19 +140,15 @@ void FrmMain::DrawTableRows(int league, int day) {
     QLabel* logo = imgTeam_[league * kTeamSlots + a];
     MoveTopTwips(logo, LogoTop(w));
     lblMinusPoints_[a]->move(lblMinusPoints_[a]->x(), logo->y());
-    SetBackColour(lblLineBack_[w], ColourTextToValue(data_.rankColour(league, w + 1)));
+    SetBackColour(lblLineBack_[w],
+                  ColourFromValue(ColourTextToValue(data_.rankColour(league, w + 1))));
     for (QLabel* cell :
          {lblTDays_[w], lblTDraw_[w], lblTeam_[w], lblTGoalDiff_[w], lblTGoalMinus_[w],
           lblTGoalPlus_[w], lblTLost_[w], lblTPoints_[w], lblTRank_[w], lblTWon_[w], Label14_[w]}) {
-      SetForeBlack(cell);
+      SetForeColour(cell, Qt::black);
     }
-    int trend = 1;
-    if (day > 1) {
-      const int rankNow = club.Rank;
-      const int rankBefore = before[league][a].Rank;
-      trend = rankBefore < rankNow ? 2 : rankNow < rankBefore ? 0 : 1;
-    }
-    imgDiff_[w]->setPixmap(Image4_[trend]->pixmap(Qt::ReturnByValue));
+    const int picture = static_cast<int>(trends[a]);
+    imgDiff_[w]->setPixmap(Image4_[picture]->pixmap(Qt::ReturnByValue));
   }
 }
 
@@ -181,8 +162,8 @@ void FrmMain::FillDayLists(int league) {
     if (kickOff.empty()) break;
     const std::string& lastKickOff =
         data_.matchData(GetLastMatchIndex(league), league, n - 1).KickOff;
-    const QString first = FromUtf8(kickOff.substr(0, 8));
-    const QString last = FromUtf8(lastKickOff.substr(0, 8));
+    const QString first = ToQString(kickOff.substr(0, 8));
+    const QString last = ToQString(lastKickOff.substr(0, 8));
     cmbDays_[0]->addItem(QString("%1. Spieltag (%2 bis %3)").arg(n).arg(first, last));
     cmbDays_[1]->addItem(QString("%1. Spieltag").arg(n));
   }

@@ -1,10 +1,11 @@
 // Result editing: the two goal boxes of every match row and the take-over of the day on screen
 // into the match data, which redraws day and table and stores the league at once.
-#include <QTimer>
 #include <QValidator>
 
 #include "frm_main.h"
 #include "service/league_loading.h"
+#include "ui/components/palette.h"
+#include "ui/components/text_box_focus.h"
 
 namespace zak::ui {
 namespace {
@@ -28,12 +29,6 @@ class GoalsValidator : public QValidator {
     return input.isEmpty() || input.toInt() <= 32767 ? Acceptable : Invalid;
   }
 };
-
-void SetBoxColour(QLineEdit* box, const QColor& colour) {
-  QPalette palette = box->palette();
-  palette.setColor(QPalette::Base, colour);
-  box->setPalette(palette);
-}
 
 // Both boxes filled: a played match with these goals. Anything else, a half-entered result
 // included, leaves the match without result.
@@ -62,12 +57,7 @@ void FrmMain::PrepareGoalBoxes() {
 void FrmMain::txtResults_GotFocus(int index) {
   QLineEdit* box = txtResults_[index];
   SetBoxColour(box, kFocusedBox);
-  // The whole text is selected, so that typing replaces it; once more after the mouse press
-  // that brought the focus has placed the cursor.
-  box->selectAll();
-  QTimer::singleShot(0, box, [box] {
-    if (box->hasFocus()) box->selectAll();
-  });
+  SelectWholeText(box);  // typing replaces the goals
 }
 
 void FrmMain::txtResults_LostFocus(int index) { SetBoxColour(txtResults_[index], kUnfocusedBox); }
@@ -100,9 +90,7 @@ void FrmMain::cmdUpdateTable_Click() {
 }
 
 void FrmMain::SetEditMark(bool edited) {
-  QPalette palette;  // the system's button face
-  if (edited) palette.setColor(QPalette::Button, kEditedMark);
-  cmdUpdateTable_->setPalette(palette);
+  SetFaceColour(cmdUpdateTable_, edited ? kEditedMark : QColor());
 }
 
 }  // namespace zak::ui

@@ -9,17 +9,16 @@
 #include "core/maker.h"
 #include "frm_main.h"
 #include "service/league_loading.h"
-#include "settings/frm_options.h"
 #include "settings/identity.h"
 #include "settings/settings_store.h"
+#include "ui/components/palette.h"
+#include "ui/components/qt_text.h"
 #include "ui/components/twips.h"
+#include "ui/components/window_title.h"
+#include "ui/options/frm_options.h"
 
 namespace zak::ui {
 namespace {
-
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The league stored under "liga"; a text that is no league number gives the first league.
 int StoredLeague() {
@@ -32,12 +31,10 @@ int StoredLeague() {
 
 }  // namespace
 
-QString FrmMain::WindowCaption() { return Utf8(kProgramTitle) + "  " + Utf8(kCopyrightNotice); }
-
 void FrmMain::Form_Load() {
   offline_ = !gateway_->IsInternetConnected();
   lblInfoURL_->setText("ZAK Homepage");
-  lblNewsLine_->setText(Utf8(kDefaultNewsLine));
+  lblNewsLine_->setText(ToQString(kDefaultNewsLine));
   ApplyRunTimeLayout();
   {
     // The settings window, loaded unseen, reads every option into the program's values.
@@ -45,7 +42,7 @@ void FrmMain::Form_Load() {
     loader.Form_Load();
   }
   CompleteIdentity(data_.identity);
-  setWindowTitle(WindowCaption());
+  setWindowTitle(TitleLine());
   setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
   MoveDayPanel(kDayPanelClosedTop);
   MoveTopTwips(picHideDay_, kDayPanelClosedTop + 255);
@@ -59,7 +56,7 @@ void FrmMain::Form_Load() {
   PlaceRowHighlight(915 - 15);
   if (data_.options.AutoUpdate && !offline_) {
     // The news line comes from the network: it is shown as plain text only.
-    lblNewsLine_->setText(QString::fromStdString(GetNewsLine(*gateway_)));
+    lblNewsLine_->setText(ToQString(GetNewsLine(*gateway_)));
   }
   show();
   QCoreApplication::processEvents();
@@ -117,12 +114,8 @@ void FrmMain::ApplyRunTimeLayout() {
   MoveTopTwips(lblTopLineBack_, 540);
   MoveTopTwips(lblNewsLine_, 165);
   MoveTopTwips(lblInfoURL_, 165);
-  QPalette news = lblNewsLine_->palette();
-  news.setColor(QPalette::WindowText, Qt::black);
-  lblNewsLine_->setPalette(news);
-  QPalette season = lblSaison_->palette();
-  season.setColor(QPalette::WindowText, Qt::black);
-  lblSaison_->setPalette(season);
+  SetForeColour(lblNewsLine_, Qt::black);
+  SetForeColour(lblSaison_, Qt::black);
   lblSaison_->setText("2014 / 2015");
   for (QLabel* header : Label6_) MoveTopTwips(header, 570);
 }
@@ -137,8 +130,8 @@ void FrmMain::CheckVersion() {
         "Konnte keine Verbindung zum Internet herstellen, um die aktuellste Version zu prüfen.");
     return;
   }
-  const QString version = QString::fromStdString(latest);
-  if (version.size() > 2 && Utf8(kProgramVersion) < version) {
+  const QString version = ToQString(latest);
+  if (version.size() > 2 && ToQString(kProgramVersion) < version) {
     messages_.Show(MessageKind::kInformation, "Eine neue Version des Programms ist verfügbar.");
   }
 }
@@ -151,7 +144,7 @@ void FrmMain::FillLeagueLists() {
   ServiceContext context = Context();
   for (int league = 0; league < kLeagueCount; ++league) {
     LoadLeague(context, data_.teamTable, *ctrStatusProgress_, league, false, 0);
-    const QString name = QString::fromStdString(GetLeagueName(league, false));
+    const QString name = ToQString(GetLeagueName(league, false));
     cmbLiga_[0]->addItem(name, league);
     cmbLiga_[1]->addItem(name, league);
   }

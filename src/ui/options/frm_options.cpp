@@ -1,12 +1,14 @@
 #include "frm_options.h"
 
-#include <QEvent>
 #include <QKeyEvent>
-#include <QTimer>
 
 #include "ui/components/fonts.h"
+#include "ui/components/palette.h"
+#include "ui/components/qt_text.h"
+#include "ui/components/text_box_focus.h"
 #include "ui/components/twips.h"
-#include "ui/main/frm_main.h"
+#include "ui/components/window_placement.h"
+#include "ui/components/window_title.h"
 
 namespace zak::ui {
 namespace {
@@ -17,9 +19,6 @@ QLabel* MakeCaption(QWidget* parent, const char* name, const char* text, int lef
   label->setTextFormat(Qt::PlainText);
   return label;
 }
-
-QString Qt8(const std::string& text) { return QString::fromStdString(text); }
-std::string Std(const QString& text) { return text.toStdString(); }
 
 }  // namespace
 
@@ -47,7 +46,7 @@ void FrmOptions::CreateControls() {
   txtProxyPassword_->setEchoMode(QLineEdit::Password);
   txtProxyPassword_->setStyleSheet("QLineEdit { lineedit-password-character: 35; }");
   for (QLineEdit* box : {txtProxyServer_, txtProxyPort_, txtProxyUser_, txtProxyPassword_}) {
-    box->installEventFilter(this);
+    SelectAllOnFocus(box);
     box->setAutoFillBackground(true);
   }
 
@@ -64,7 +63,7 @@ void FrmOptions::CreateControls() {
   Label1_->setWordWrap(true);
   cmbServerTimeout_ = PlaceControl<QComboBox>(Frame3_, "cmbServerTimeout", 240, 660, 2000, 315);
   for (int i = 0; i < OptionsForm::kTimeoutEntries; ++i) {
-    cmbServerTimeout_->addItem(Qt8(TimeoutEntryText(i)), TimeoutSeconds(i));
+    cmbServerTimeout_->addItem(ToQString(TimeoutEntryText(i)), TimeoutSeconds(i));
   }
 
   Command1_ = PlaceControl<QPushButton>(this, "Command1", 2760, 4740, 1215, 375, "OK");
@@ -78,12 +77,8 @@ void FrmOptions::CreateControls() {
 }
 
 void FrmOptions::Form_Load() {
-  setWindowTitle("Einstellungen  -  " + FrmMain::WindowCaption());
-  if (owner_ != nullptr) {
-    const QRect outer = owner_->geometry();
-    move(outer.left() + (outer.width() - width()) / 2,
-         outer.top() + (outer.height() - height()) / 2);
-  }
+  setWindowTitle(WindowCaption("Einstellungen"));
+  CentreOver(this, owner_);
   ShowForm(LoadOptions(data_));
 }
 
@@ -92,10 +87,10 @@ void FrmOptions::ShowForm(const OptionsForm& form) {
   chkUsingProxy_Click();
   chkAutoDownload_->setChecked(form.AutoDownload);
   chkAutoUpdate_->setChecked(form.AutoUpdate);
-  txtProxyServer_->setText(Qt8(form.ProxyServer));
-  txtProxyPort_->setText(Qt8(form.ProxyPort));
-  txtProxyUser_->setText(Qt8(form.ProxyUser));
-  txtProxyPassword_->setText(Qt8(form.ProxyPassword));
+  txtProxyServer_->setText(ToQString(form.ProxyServer));
+  txtProxyPort_->setText(ToQString(form.ProxyPort));
+  txtProxyUser_->setText(ToQString(form.ProxyUser));
+  txtProxyPassword_->setText(ToQString(form.ProxyPassword));
   cmbServerTimeout_->setCurrentIndex(form.ServerTimeoutIndex);
 }
 
@@ -104,10 +99,10 @@ OptionsForm FrmOptions::FormFromControls() const {
   form.UsingProxy = chkUsingProxy_->isChecked();
   form.AutoDownload = chkAutoDownload_->isChecked();
   form.AutoUpdate = chkAutoUpdate_->isChecked();
-  form.ProxyServer = Std(txtProxyServer_->text());
-  form.ProxyPort = Std(txtProxyPort_->text());
-  form.ProxyUser = Std(txtProxyUser_->text());
-  form.ProxyPassword = Std(txtProxyPassword_->text());
+  form.ProxyServer = ToUtf8(txtProxyServer_->text());
+  form.ProxyPort = ToUtf8(txtProxyPort_->text());
+  form.ProxyUser = ToUtf8(txtProxyUser_->text());
+  form.ProxyPassword = ToUtf8(txtProxyPassword_->text());
   form.ServerTimeoutIndex = cmbServerTimeout_->currentIndex();
   return form;
 }
@@ -116,13 +111,7 @@ void FrmOptions::chkUsingProxy_Click() {
   const bool enabled = chkUsingProxy_->isChecked();
   for (QLineEdit* box : {txtProxyServer_, txtProxyPort_, txtProxyUser_, txtProxyPassword_}) {
     box->setEnabled(enabled);
-    QPalette palette = box->palette();
-    const QColor back = enabled ? QColor(255, 255, 255) : kDisabledBack;
-    for (const QPalette::ColorGroup group :
-         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-      palette.setColor(group, QPalette::Base, back);
-    }
-    box->setPalette(palette);
+    SetBoxColour(box, enabled ? QColor(255, 255, 255) : kDisabledBack);
   }
 }
 
@@ -142,17 +131,6 @@ void FrmOptions::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QDialog::keyPressEvent(event);
-}
-
-// Entering a proxy box selects its whole text, however the focus came.
-bool FrmOptions::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn) {
-    if (auto* box = qobject_cast<QLineEdit*>(watched)) {
-      box->selectAll();
-      QTimer::singleShot(0, box, &QLineEdit::selectAll);
-    }
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace zak::ui

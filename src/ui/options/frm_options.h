@@ -39,7 +39,6 @@ class FrmOptions : public QDialog {
   OptionsForm FormFromControls() const;
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

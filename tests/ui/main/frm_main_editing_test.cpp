@@ -11,7 +11,7 @@
 #include "main_window_session.h"
 #include "service/data_service.h"
 #include "settings/settings_store.h"
-#include "window_controls.h"
+#include "support/controls.h"
 
 using zak::testing::Cell;
 using zak::testing::Control;

@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QFile>
-#include <QTcpServer>
 #include <QTest>
 #include <QTextStream>
 #include <QTimer>
@@ -64,11 +63,15 @@ TestSeason::TestSeason() {
 MainWindowSession::MainWindowSession(SessionOptions options) {
   QString host;
   if (options.withService) {
-    service_ = std::make_unique<DataServiceProcess>(options.serviceArguments, options.seasonDir);
-    if (!service_->running()) qFatal("zak-dataservice did not start");
-    host = service_->host();
+    ServiceStart start{.season = options.seasonDir.toStdString()};
+    for (const QString& argument : options.serviceArguments) {
+      start.arguments.push_back(argument.toStdString());
+    }
+    service_ = std::make_unique<ServiceProcess>(start);
+    if (!service_->running()) qFatal("zak-dataservice did not start: %s", service_->Log().c_str());
+    host = QString::fromStdString(service_->host());
   } else {
-    host = QString("127.0.0.1:%1").arg(ClosedPort());
+    host = QString("127.0.0.1:%1").arg(FreePort());
   }
   SaveSettingValue(kSectionServer, "Host", host.toStdString());
   for (const auto& [section, key, value] : options.settings) {
@@ -78,10 +81,7 @@ MainWindowSession::MainWindowSession(SessionOptions options) {
 }
 
 void MainWindowSession::CreateWindow() {
-  ui::WindowClocks clocks{Today, [] {
-                            using namespace std::chrono;
-                            return local_days{2015y / June / 30} + 12h;
-                          }};
+  ui::WindowClocks clocks{TestToday, TestNow};
   window_ = std::make_unique<ui::FrmMain>(data_, clocks);
   window_->messages().AnswerInAdvance(
       [this](const ui::ShownMessage& message) { messages_.push_back(message); });
@@ -107,22 +107,11 @@ void MainWindowSession::Activate() {
   if (!QTest::qWaitForWindowActive(window_.get())) qFatal("the window does not become active");
 }
 
-Date MainWindowSession::Today() {
-  using namespace std::chrono;
-  return 2015y / June / 30;
-}
-
 bool MainWindowSession::HasMessage(const QString& text) const {
   for (const ui::ShownMessage& message : messages_) {
     if (message.text.contains(text)) return true;
   }
   return false;
-}
-
-int ClosedPort() {
-  QTcpServer server;
-  server.listen(QHostAddress::LocalHost, 0);
-  return server.serverPort();
 }
 
 }  // namespace zak::testing

@@ -8,8 +8,10 @@
 #include <memory>
 #include <vector>
 
-#include "service/data_service_process.h"
-#include "settings/temporary_store.h"
+#include "support/fixed_values.h"
+#include "support/free_port.h"
+#include "support/service_process.h"
+#include "support/temporary_store.h"
 #include "ui/main/frm_main.h"
 
 namespace zak::testing {
@@ -46,25 +48,20 @@ class MainWindowSession {
   // Opens or closes the match-day menu and waits for the slide's end.
   void SlideDayMenu();
 
-  static Date Today();  // after the season: every match day has been played
-
   ui::FrmMain& window() { return *window_; }
   ProgramData& data() { return data_; }
-  DataServiceProcess& service() { return *service_; }
+  ServiceProcess& service() { return *service_; }
   const std::vector<ui::ShownMessage>& messages() const { return messages_; }
   bool HasMessage(const QString& text) const;
 
  private:
   TemporaryStore store_;
-  std::unique_ptr<DataServiceProcess> service_;
+  std::unique_ptr<ServiceProcess> service_;
   ProgramData data_;
   std::unique_ptr<ui::FrmMain> window_;
   std::vector<ui::ShownMessage> messages_;
 
   void CreateWindow();
 };
-
-// A loopback port on which nothing listens.
-int ClosedPort();
 
 }  // namespace zak::testing

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "main_window_session.h"
-#include "window_controls.h"
+#include "support/controls.h"
 
 using zak::testing::Control;
 using zak::testing::MainWindowSession;

@@ -1,25 +1,20 @@
 // The settings window over a settings store of its own: what it shows, what OK stores, and that
 // leaving it otherwise changes nothing.
-#include "settings/frm_options.h"
+#include "ui/options/frm_options.h"
 
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "settings/settings_store.h"
-#include "settings/temporary_store.h"
+#include "support/controls.h"
+#include "support/temporary_store.h"
 
 using zak::ProgramData;
+using zak::testing::Control;
 using zak::ui::FrmOptions;
 
 namespace {
-
-template <typename T>
-T* Control(QWidget& window, const char* name) {
-  T* control = window.findChild<T*>(name);
-  if (control == nullptr) qFatal("no control %s", name);
-  return control;
-}
 
 const char* const kProxyBoxes[] = {"txtProxyServer", "txtProxyPort", "txtProxyUser",
                                    "txtProxyPassword"};

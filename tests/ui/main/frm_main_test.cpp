@@ -10,8 +10,8 @@
 #include "main_window_session.h"
 #include "service/data_service.h"
 #include "settings/settings_store.h"
+#include "support/controls.h"
 #include "ui/components/twips.h"
-#include "window_controls.h"
 
 using zak::testing::Cell;
 using zak::testing::Control;

@@ -1,4 +1,5 @@
-// Finding the main window's controls by name in tests, and twips as the window's pixels.
+// Finding a window's controls by objectName in tests ("cmdUpdateTable", an array element as
+// "txtResults_3"), and twips as the window's pixels. A missing control ends the test at once.
 #pragma once
 
 #include <QLabel>

@@ -10,8 +10,8 @@
 #include "main_window_session.h"
 #include "service/data_service.h"
 #include "settings/settings_store.h"
+#include "support/controls.h"
 #include "ui/components/desktop_opener.h"
-#include "window_controls.h"
 
 using zak::testing::Cell;
 using zak::testing::Control;
@@ -28,7 +28,7 @@ QStringList& ObserveOpenedAddresses(MainWindowSession& session, QStringList& ope
 
 int LeagueRequests(MainWindowSession& session, int league, int updateCount) {
   return session.service().RequestCount(
-      QString("/zak/ud/gd1415.php?l=%1&ui=%2").arg(league + 1).arg(updateCount));
+      QString("/zak/ud/gd1415.php?l=%1&ui=%2").arg(league + 1).arg(updateCount).toStdString());
 }
 
 }  // namespace
@@ -67,7 +67,7 @@ class FrmMainCommandsTest : public QObject {
     QWidget& w = session.window();
     QStringList opened;
     ObserveOpenedAddresses(session, opened);
-    const QString host = session.service().host();
+    const QString host = QString::fromStdString(session.service().host());
     QTest::mouseClick(Control(w, "lblInfoURL"), Qt::LeftButton);
     QTest::mouseClick(Control<QPushButton>(w, "cmdReportBug"), Qt::LeftButton);
     QTest::mouseClick(Control(w, "imgTeamLogo"), Qt::LeftButton);
@@ -132,7 +132,7 @@ class FrmMainCommandsTest : public QObject {
     Control<QComboBox>(w, "cmbDays", 0)->setCurrentIndex(9);
     const int displays = session.window().DisplayCount();
     zak::SaveSettingValue(zak::kSectionServer, "Host",
-                          QString("127.0.0.1:%1").arg(zak::testing::ClosedPort()).toStdString());
+                          QString("127.0.0.1:%1").arg(zak::testing::FreePort()).toStdString());
     QTest::mouseClick(Control<QPushButton>(w, "cmdDownloadDays", 1), Qt::LeftButton);
     const std::string_view noConnection = zak::kNoConnectionMessage;
     QVERIFY(session.HasMessage(QString::fromUtf8(noConnection.data(), noConnection.size())));

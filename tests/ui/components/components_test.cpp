@@ -1,0 +1,108 @@
+// What every window shares: the title line and captions, text between core and windows,
+// palette colours, twip placement, centring and the text boxes that select all on focus.
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include "support/controls.h"
+#include "ui/components/palette.h"
+#include "ui/components/qt_text.h"
+#include "ui/components/text_box_focus.h"
+#include "ui/components/twips.h"
+#include "ui/components/window_placement.h"
+#include "ui/components/window_title.h"
+
+using namespace zak::ui;
+
+class ComponentsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void titleLineAndCaptions() {
+    QCOMPARE(TitleLine(), QString::fromUtf8("ZAK 14/15 v2.0.9.2  © 2005–2015 ZAK-Team"));
+    QCOMPARE(WindowCaption("Statistik"),
+             QString::fromUtf8("Statistik  -  ZAK 14/15 v2.0.9.2  © 2005–2015 ZAK-Team"));
+  }
+
+  void textCrossesBetweenCoreAndWindowsUnchanged_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("umlauts") << QString::fromUtf8("Fortuna Düsseldorf – Größe");
+    QTest::newRow("codes Windows-1252 leaves undefined") << QString(QChar(0x81)) + QChar(0x9D);
+    QTest::newRow("empty") << QString();
+  }
+  void textCrossesBetweenCoreAndWindowsUnchanged() {
+    QFETCH(QString, text);
+    QCOMPARE(ToQString(ToUtf8(text)), text);
+  }
+
+  void partOfATextConvertsOnlyThatPart() {
+    const std::string kickOff = "23.05.15 15:30";
+    QCOMPARE(ToQString(std::string_view(kickOff).substr(0, 8)), QString("23.05.15"));
+  }
+
+  void placedControlCarriesNameAndTwipGeometry() {
+    QWidget window;
+    auto* box = PlaceControl<QLineEdit>(&window, "txtDays_3", 1200, 690, 2700, 285);
+    QCOMPARE(box->objectName(), QString("txtDays_3"));
+    QCOMPARE(box->geometry(), QRect(80, 46, 180, 19));
+    QCOMPARE(zak::testing::Control<QLineEdit>(window, "txtDays", 3), box);
+  }
+
+  void paletteSettersColourEveryState() {
+    QLineEdit box;
+    SetBoxColour(&box, QColor(212, 208, 200));
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+      QCOMPARE(box.palette().color(group, QPalette::Base), QColor(212, 208, 200));
+    }
+    QLabel label;
+    SetBackColour(&label, Qt::red);
+    QVERIFY(label.autoFillBackground());
+    QCOMPARE(label.palette().color(QPalette::Disabled, QPalette::Window), QColor(Qt::red));
+    SetForeColour(&label, Qt::blue);
+    QCOMPARE(label.palette().color(QPalette::WindowText), QColor(Qt::blue));
+  }
+
+  void faceColourComesAndGoes() {
+    QPushButton button;
+    const QColor system = button.palette().color(QPalette::Button);
+    SetFaceColour(&button, QColor(255, 224, 192));
+    QCOMPARE(button.palette().color(QPalette::Button), QColor(255, 224, 192));
+    SetFaceColour(&button, QColor());
+    QCOMPARE(button.palette().color(QPalette::Button), system);
+  }
+
+  void centredOverItsOwner() {
+    QWidget owner;
+    owner.setGeometry(100, 50, 400, 300);
+    QWidget dialog;
+    dialog.resize(200, 100);
+    CentreOver(&dialog, &owner);
+    QCOMPARE(dialog.pos(), QPoint(200, 150));
+    dialog.move(7, 9);
+    CentreOver(&dialog, nullptr);
+    QCOMPARE(dialog.pos(), QPoint(7, 9));
+  }
+
+  // The click that brings the focus places the cursor after the focus event: the whole text
+  // is still selected afterwards.
+  void textBoxSelectsAllWhenClickedOrTabbedInto() {
+    QWidget window;
+    auto* first = PlaceControl<QLineEdit>(&window, "first", 0, 0, 1500, 300);
+    auto* second = PlaceControl<QLineEdit>(&window, "second", 0, 600, 1500, 300);
+    second->setText("3128");
+    SelectAllOnFocus(second);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    first->setFocus();
+    QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(5, 5));
+    QTRY_COMPARE(second->selectedText(), QString("3128"));
+    first->setFocus();
+    QCOMPARE(second->selectedText(), QString());
+    QTest::keyClick(first, Qt::Key_Tab);
+    QTRY_COMPARE(second->selectedText(), QString("3128"));
+  }
+};
+
+QTEST_MAIN(ComponentsTest)
+#include "components_test.moc"

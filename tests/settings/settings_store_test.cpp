@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -124,14 +125,49 @@ TEST(FileHelpersTest, WritableFolderKeepsTheUsersFilesAndLeavesNothingBehind) {
   std::getline(kept, content);
   EXPECT_EQ(content, "the user's own file");
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
 
-  EXPECT_FALSE(IsFolderWritable(folder + "/fehlt"));
-  if (geteuid() != 0) {  // root writes into read-only folders all the same
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    EXPECT_FALSE(IsFolderWritable(folder));
-    QFile::setPermissions(dir.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+// Folders nobody can write into, root included (the tests run as root on CI, and root writes
+// into a folder without write permission all the same): one that does not exist, a file where
+// the folder should be, a folder below such a file, and a folder of a file system that takes
+// no files.
+TEST(FileHelpersTest, UnwritableFoldersAreToldAsSuch) {
+  QTemporaryDir dir;
+  const std::string folder = dir.path().toStdString();
+  std::ofstream(folder + "/liga.zak") << "x";
+  for (const std::string& unwritable :
+       {folder + "/fehlt", folder + "/liga.zak", folder + "/liga.zak/unter", std::string("/proc"),
+        std::string("/proc/")}) {
+    EXPECT_FALSE(IsFolderWritable(unwritable)) << unwritable;
   }
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// A folder without write permission. Root writes into it all the same, so run as root the check
+// is made by a child process that has given root up for the user "nobody".
+TEST(FileHelpersTest, FolderWithoutWritePermission) {
+  QTemporaryDir dir;
+  const std::string folder = dir.path().toStdString();
+  const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+  ASSERT_TRUE(QFile::setPermissions(dir.path(), readOnly));
+  if (geteuid() != 0) {
+    EXPECT_FALSE(IsFolderWritable(folder));
+  } else {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      constexpr uid_t kNobody = 65534;
+      const bool gaveUpRoot = setgid(kNobody) == 0 && setuid(kNobody) == 0;
+      _exit(gaveUpRoot ? (IsFolderWritable(folder) ? 1 : 0) : 2);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: writable as nobody; 2: could not give root up";
+  }
+  QFile::setPermissions(dir.path(), readOnly | QFileDevice::WriteOwner);
+  EXPECT_TRUE(IsFolderWritable(folder));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "temporary_folder.h"
@@ -22,6 +23,13 @@ struct ServiceStart {
   // Further command-line options, such as {"--news", "Derby"}.
   std::vector<std::string> arguments;
 };
+
+// The bundled season, one thread, and these further options.
+inline ServiceStart StartWith(std::vector<std::string> arguments) {
+  ServiceStart start;
+  start.arguments = std::move(arguments);
+  return start;
+}
 
 class ServiceProcess {
  public:

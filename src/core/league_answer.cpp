@@ -12,7 +12,9 @@ std::string LeagueDataPath(int league, std::int32_t ui) {
 
 LeagueAnswer SplitLeagueAnswer(std::string_view answer) {
   const std::vector<std::string> parts = Split(answer, kUpdateCountSeparator);
-  if (parts.size() != 2) return {std::string(answer), std::nullopt};
+  if (parts.size() < 2) return {std::string(answer), std::nullopt};
+  // Only "data<>count" carries a count; with more parts the count cannot be told apart.
+  if (parts.size() > 2) return {parts[0], std::nullopt};
   return {parts[0], ParseInt32(Trim(parts[1]))};
 }
 

@@ -18,8 +18,9 @@ struct LeagueAnswer {
   std::optional<std::int32_t> updateCount;  // the number after "<>", when there is exactly one
 };
 
-// Splits an unshifted answer at "<>": with exactly two parts the first is the data and the
-// second the update count (when it reads as a number); otherwise the whole answer is the data.
+// Splits an unshifted answer at "<>": the data is the part before the first "<>" (the whole
+// answer when there is none); with exactly two parts the second is the update count (when it
+// reads as a number), with more there is none.
 LeagueAnswer SplitLeagueAnswer(std::string_view answer);
 
 }  // namespace zak

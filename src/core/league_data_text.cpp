@@ -27,6 +27,19 @@ std::string KickOffText(std::string_view digits) {
 
 std::string GoalField(std::int16_t goals) { return goals < 0 ? "" : std::to_string(goals); }
 
+// One item's fixture into its record. A goal field that is no goal count (a sign, a letter, a
+// number beyond 32767) counts as empty: the fixture stays, without a result.
+void WriteItem(MatchRecord& r, const std::vector<std::string>& fields, std::string_view digits) {
+  const std::optional<std::int16_t> home = ParseGoals(fields[4]);
+  const std::optional<std::int16_t> away = ParseGoals(fields[5]);
+  r.KickOff = KickOffText(digits);
+  r.Home = fields[2];
+  r.Away = fields[3];
+  r.HomeGoals = home.value_or(-1);
+  r.AwayGoals = away.value_or(-1);
+  r.Played = home && away;
+}
+
 // The number of slots in use on a day: up to the last record that is not cleared.
 int SlotsInUse(const MatchData& data, int league, int day) {
   int used = 0;
@@ -85,18 +98,8 @@ int ParseLeagueItems(std::string_view text, MatchData& data, int league,
         if (day != previousDay) slot = 0;
         previousDay = day;
         if (!fields[1].empty()) digits = fields[1];
-        const auto home =
-            fields[4].empty() ? std::optional<std::int16_t>(-1) : ParseGoals(fields[4]);
-        const auto away =
-            fields[5].empty() ? std::optional<std::int16_t>(-1) : ParseGoals(fields[5]);
-        if (slot < kMatchSlots && home && away) {
-          MatchRecord& r = data(slot, league, day);
-          r.KickOff = KickOffText(digits);
-          r.Home = fields[2];
-          r.Away = fields[3];
-          r.HomeGoals = *home;
-          r.AwayGoals = *away;
-          r.Played = !fields[4].empty() && !fields[5].empty();
+        if (slot < kMatchSlots) {
+          WriteItem(data(slot, league, day), fields, digits);
           ++written;
         }
       }

@@ -2,24 +2,42 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "core/agent_text.h"
 
 namespace zak {
 namespace {
 
-TEST(LeagueAnswerTest, UpdateCountOnlyWithExactlyTwoParts) {
-  LeagueAnswer a = SplitLeagueAnswer("1|220814|A|B|1|0;<>17");
-  EXPECT_EQ(a.data, "1|220814|A|B|1|0;");
-  EXPECT_EQ(a.updateCount, 17);
-  a = SplitLeagueAnswer("x<>1<>2");
-  EXPECT_EQ(a.data, "x<>1<>2");
-  EXPECT_FALSE(a.updateCount);
-  a = SplitLeagueAnswer("q)W7kd45%");
-  EXPECT_EQ(a.data, "q)W7kd45%");
-  EXPECT_FALSE(a.updateCount);
-  a = SplitLeagueAnswer("x<>viele");
-  EXPECT_EQ(a.data, "x");
-  EXPECT_FALSE(a.updateCount);
+struct SplitCase {
+  const char* name;
+  const char* answer;
+  const char* data;
+  std::optional<std::int32_t> count;
+};
+
+class SplitLeagueAnswerTest : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitLeagueAnswerTest, DataBeforeTheFirstSeparatorCountOnlyWithTwoParts) {
+  const LeagueAnswer a = SplitLeagueAnswer(GetParam().answer);
+  EXPECT_EQ(a.data, GetParam().data);
+  EXPECT_EQ(a.updateCount, GetParam().count);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, SplitLeagueAnswerTest,
+    ::testing::Values(SplitCase{"DataAndCount", "1|220814|A|B|1|0;<>17", "1|220814|A|B|1|0;", 17},
+                      SplitCase{"CountWithLineEnd", "1|220814|A|B|1|0<>17\r\n", "1|220814|A|B|1|0",
+                                17},
+                      SplitCase{"ThreeParts", "1|220814|A|B|1|0;2||C|D|0|0<>1<>2",
+                                "1|220814|A|B|1|0;2||C|D|0|0", std::nullopt},
+                      SplitCase{"FourParts", "x<><>3<>", "x", std::nullopt},
+                      SplitCase{"NoSeparator", "q)W7kd45%", "q)W7kd45%", std::nullopt},
+                      SplitCase{"CountNoNumber", "x<>viele", "x", std::nullopt},
+                      SplitCase{"EmptyCount", "x<>", "x", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LeagueAnswerTest, RequestPath) {
   EXPECT_EQ(LeagueDataPath(0, 0), "/zak/ud/gd1415.php?l=1&ui=0");
   EXPECT_EQ(LeagueDataPath(7, 123456), "/zak/ud/gd1415.php?l=8&ui=123456");
 }

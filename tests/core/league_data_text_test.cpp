@@ -53,7 +53,7 @@ TEST(LeagueDataText, ItemsFillSlotsDayByDay) {
 TEST(LeagueDataText, BadItemsTouchNoOtherRecord) {
   std::string text = "1|0108141530|A|B|1|0;kaputt;||C|D|1|1";  // malformed: takes slot 1
   text += ";39|0108141530|X|Y|1|1;0||X|Y|1|1;x||X|Y|1|1";      // no such day: ignored
-  text += ";||E|F|40000|1;||G|H|-2|1;||I|J|a|1";               // bad goals: ignored, take slots
+  text += ";||E|F|40000|1;||G|H|-2|1;||I|J|a|1";               // bad goals: fixtures unplayed
   text += ";||K|L|2|2";                                        // slot 6
   for (int i = 0; i < 5; ++i) text += ";2|0208141530|M|N|0|0;||M|N|0|0";  // day 2: ten matches
   text += ";||Elf|Zu viel|1|1";
@@ -62,7 +62,9 @@ TEST(LeagueDataText, BadItemsTouchNoOtherRecord) {
   EXPECT_EQ((*data)(0, 0, 0).Home, "O");  // the later item overwrote slot 0
   EXPECT_EQ((*data)(1, 0, 0), MatchRecord{});
   EXPECT_EQ((*data)(2, 0, 0).Home, "C");
-  for (int slot = 3; slot <= 5; ++slot) EXPECT_EQ((*data)(slot, 0, 0), MatchRecord{}) << slot;
+  EXPECT_EQ((*data)(3, 0, 0), (MatchRecord{"E", "F", -1, 1, false, "01.08.14 15:30"}));
+  EXPECT_EQ((*data)(4, 0, 0), (MatchRecord{"G", "H", -1, 1, false, "01.08.14 15:30"}));
+  EXPECT_EQ((*data)(5, 0, 0), (MatchRecord{"I", "J", -1, 1, false, "01.08.14 15:30"}));
   EXPECT_EQ((*data)(6, 0, 0).Home, "K");
   EXPECT_EQ((*data)(9, 0, 1).Home, "M");
   for (int day = 2; day < kDaySlots; ++day) {

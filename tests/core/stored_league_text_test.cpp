@@ -68,15 +68,38 @@ TEST(StoredLeagueTextTest, DamagedCopiesStopWhereTheDamageIs) {
   EXPECT_FALSE(read.ok);
   EXPECT_EQ(read.records, 0);
   EXPECT_FALSE(DecodeStoredLeague("", *loaded, 0).ok);
+}
 
-  // A result with a negative goal is damage: it must not count as a played match.
-  std::string negative = EncodeStoredLeague(*season, 0);
-  negative.replace(0, negative.find('|'), "Wahr;22.08.14 20:30;-1;2;B;A");
-  read = DecodeStoredLeague(negative, *loaded, 0);
+// A record marked played needs two goals 0..32767; anything else is damage, and the record
+// must not count as a played match with it.
+struct DamagedRecord {
+  const char* name;
+  const char* record;
+};
+
+class PlayedRecordWithoutResult : public ::testing::TestWithParam<DamagedRecord> {};
+
+TEST_P(PlayedRecordWithoutResult, IsDamageAndNotPlayed) {
+  auto season = std::make_unique<MatchData>();
+  ASSERT_TRUE(ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, 0), *season, 0).ok());
+  std::string text = EncodeStoredLeague(*season, 0);
+  text.replace(0, text.find('|'), GetParam().record);
+  auto loaded = std::make_unique<MatchData>();
+  (*loaded)(0, 0, 0) = {"A", "B", 3, 1, true, "22.08.14 20:30"};  // an earlier reading
+  const StoredLeagueRead read = DecodeStoredLeague(text, *loaded, 0);
   EXPECT_FALSE(read.ok);
   EXPECT_EQ(read.records, 0);
   EXPECT_FALSE((*loaded)(0, 0, 0).Played);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Goals, PlayedRecordWithoutResult,
+    ::testing::Values(DamagedRecord{"NegativeAway", "Wahr;22.08.14 20:30;-1;2;B;A"},
+                      DamagedRecord{"NegativeHome", "Wahr;22.08.14 20:30;2;-7;B;A"},
+                      DamagedRecord{"LetterAway", "Wahr;22.08.14 20:30;x;2;B;A"},
+                      DamagedRecord{"EmptyHome", "Wahr;22.08.14 20:30;2;;B;A"},
+                      DamagedRecord{"HomeBeyond16Bit", "Wahr;22.08.14 20:30;1;40000;B;A"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zak

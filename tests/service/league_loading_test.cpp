@@ -2,8 +2,10 @@
 
 #include <QFile>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <optional>
 
 #include "core/scrambling.h"
 #include "core/season_file.h"
@@ -224,6 +226,86 @@ TEST_F(LeagueLoadingTest, ProxyThatDropsTheAgentGivesTheFilteredMessage) {
   EXPECT_NE(FilteredRequestMessage().find(ZAK_MAKER_NAME), std::string::npos);
   EXPECT_NE(FilteredRequestMessage().find(ZAK_CONTACT_ADDRESS), std::string::npos);
   EXPECT_EQ(service.RequestCount(kLeagueRequests), 1);
+}
+
+// A peer in place of the data service that gives every request the same answer, shifted as
+// the service shifts its league answers.
+class FixedAnswerPeer : public QTcpServer {
+ public:
+  explicit FixedAnswerPeer(const std::string& plain) {
+    for (const char c : plain) body_ += static_cast<char>(static_cast<unsigned char>(c) ^ 0x80);
+    listen(QHostAddress::LocalHost, 0);
+    connect(this, &QTcpServer::newConnection, this, [this] {
+      while (QTcpSocket* socket = nextPendingConnection()) Answer(socket);
+    });
+  }
+
+ private:
+  void Answer(QTcpSocket* socket) {
+    connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+      request_ += socket->readAll();
+      if (!request_.contains("\r\n\r\n")) return;
+      socket->write(
+          "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nConnection: close\r\n"
+          "Content-Length: " +
+          QByteArray::number(body_.size()) + "\r\n\r\n" + body_);
+      socket->disconnectFromHost();
+    });
+  }
+
+  QByteArray body_;
+  QByteArray request_;
+};
+
+struct AnswerCase {
+  const char* name;
+  const char* answer;  // before shifting
+  std::string_view message;
+  std::optional<std::int32_t> count;
+};
+
+class LeagueAnswerClassification : public testing::ServiceFixture,
+                                   public ::testing::WithParamInterface<AnswerCase> {};
+
+// "1" is the service's "page unavailable" and "2" its "cannot connect"; an answer shorter than
+// two bytes never reaches that far: the transport takes it for a failed connection.
+TEST_P(LeagueAnswerClassification, MessageAndUpdateCount) {
+  const AnswerCase& c = GetParam();
+  FixedAnswerPeer peer(c.answer);
+  ASSERT_TRUE(peer.isListening());
+  UseHost("127.0.0.1:" + std::to_string(peer.serverPort()));
+  EXPECT_EQ(RequestLeagueData(*context_, data_->teamTable, status_, 3, 0), kRequestFailed);
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].kind, MessageKind::kWarning);
+  EXPECT_EQ(messages_.shown[0].text, c.message);
+  EXPECT_EQ(data_->serverUpdateCount[3], c.count.value_or(0));
+  EXPECT_EQ(GetSettingValue(kSectionData, UpdateCountKey(3), "none"),
+            c.count ? std::to_string(*c.count) : "none");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, LeagueAnswerClassification,
+    ::testing::Values(AnswerCase{"PageUnavailable", "1<>7", kPageUnavailableMessage, 7},
+                      AnswerCase{"PageUnavailableThreeParts", "1<>7<>8", kPageUnavailableMessage,
+                                 std::nullopt},
+                      AnswerCase{"CannotConnect", "2<>7", kNoConnectionMessage, 7},
+                      AnswerCase{"CannotConnectAlone", "2", kNoConnectionMessage, std::nullopt},
+                      AnswerCase{"PageUnavailableAlone", "1", kNoConnectionMessage, std::nullopt},
+                      AnswerCase{"Empty", "", kNoConnectionMessage, std::nullopt},
+                      AnswerCase{"EmptyDataWithCount", "<>7", kNoConnectionMessage, 7}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// With three parts around "<>" the first is the data, all of it, and no count is kept.
+TEST_F(LeagueLoadingTest, ThreePartAnswerParsesItsFirstPartWhole) {
+  FixedAnswerPeer peer("1|2208142030|A|B|1|0;2||C|D|0|0<>1<>2");
+  ASSERT_TRUE(peer.isListening());
+  UseHost("127.0.0.1:" + std::to_string(peer.serverPort()));
+  EXPECT_EQ(RequestLeagueData(*context_, data_->teamTable, status_, 3, 0), kRequestNewData);
+  EXPECT_TRUE(messages_.shown.empty());
+  EXPECT_EQ(data_->matchData(0, 3, 0), (MatchRecord{"A", "B", 1, 0, true, "22.08.14 20:30"}));
+  EXPECT_EQ(data_->matchData(0, 3, 1), (MatchRecord{"C", "D", 0, 0, true, "22.08.14 20:30"}));
+  EXPECT_EQ(data_->serverUpdateCount[3], 0);
+  EXPECT_EQ(GetSettingValue(kSectionData, UpdateCountKey(3), "none"), "none");
 }
 
 }  // namespace

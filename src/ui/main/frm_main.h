@@ -147,6 +147,7 @@ class FrmMain : public QWidget {
   void ApplyRunTimeLayout();
   void CheckVersion();
   void FillLeagueLists();
+  void ShowLeagueWithoutDays(int league);
   void DrawMatchRows(int league, int day);
   void DrawTableRows(int league, int day);
   void ShowRowCells(int row, bool visible);

@@ -17,7 +17,8 @@ const QColor kStripPlain(224, 224, 224);
 void FrmMain::PrepareDayMenu() {
   tmrOpenDay_ = new QTimer(this);
   tmrOpenDay_->setObjectName("tmrOpenDay");
-  tmrOpenDay_->setInterval(1);
+  tmrOpenDay_->setTimerType(Qt::PreciseTimer);
+  tmrOpenDay_->setInterval(kDayMenuTickMs);
   connect(tmrOpenDay_, &QTimer::timeout, this, [this] { tmrOpenDay_Timer(); });
   // Closed: the panel's own lists take no input until it opens; its league list is enabled
   // but lies in the disabled frame.

@@ -63,6 +63,10 @@ void FrmMain::ShowRowCells(int row, bool visible) {
 }
 
 void FrmMain::ShowMatchDay(int league, std::int16_t& day) {
+  if (cmbDays_[0]->count() == 0) {
+    ShowLeagueWithoutDays(league);
+    return;
+  }
   if (day == -1) day = GetCurrentDay(data_.matchData, league, false, clocks_.today());
   // A day that the lists do not hold (not delivered) cannot be selected: the display stays.
   if (day < 1 || day > cmbDays_[0]->count() || day > cmbDays_[1]->count()) return;
@@ -85,6 +89,25 @@ void FrmMain::ShowMatchDay(int league, std::int16_t& day) {
   ++displayCount_;
 }
 
+// A league whose data lists no match day yet: its clubs with the table before the first day
+// (the season's corrections only), no match rows.
+void FrmMain::ShowLeagueWithoutDays(int league) {
+  for (int m = 0; m < kMatchSlots; ++m) {
+    txtResults_[2 * m]->hide();
+    txtResults_[2 * m + 1]->hide();
+    Label4_[m]->hide();
+    txtDays_[m]->clear();
+  }
+  ctrStatusProgress_->SetText(QStringLiteral("Zeige Daten..."));
+  DrawTableRows(league, 0);
+  ctrStatusProgress_->SetText(QStringLiteral("Fertig"));
+  ctrStatusProgress_->SetCurProgressValue(0);
+  lblWait_->hide();
+  lblCurDay_->clear();
+  SetEditMark(false);
+  ++displayCount_;
+}
+
 void FrmMain::DrawMatchRows(int league, int day) {
   for (int m = 0; m <= GetLastMatchIndex(league); ++m) {
     const MatchRecord& k = data_.matchData(m, league, day - 1);
@@ -92,6 +115,8 @@ void FrmMain::DrawMatchRows(int league, int day) {
     if (const std::optional<Date> date = KickOffDate(k.KickOff)) {
       txtDays_[m]->setText(WeekdayAbbreviation(*date) + "  " + ToQString(k.KickOff) + "\t  " +
                            ToQString(k.Home) + "  -  " + ToQString(k.Away));
+      // A long pairing runs past the box's end: the row shows its start, the day and time.
+      txtDays_[m]->setCursorPosition(0);
     }
     txtResults_[2 * m]->setText(k.Played ? Number(k.HomeGoals) : QString());
     txtResults_[2 * m + 1]->setText(k.Played ? Number(k.AwayGoals) : QString());

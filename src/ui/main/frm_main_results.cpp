@@ -78,7 +78,10 @@ void FrmMain::txtResults_KeyPress(int, int& key) {
 
 void FrmMain::cmdUpdateTable_Click() {
   const int d = cmbDays_[0]->currentIndex();
-  if (d < 0) return;  // no match day on screen
+  if (d < 0) {
+    SetEditMark(false);  // no match day on screen: nothing to take over, the edit goes
+    return;
+  }
   for (int m = 0; m <= GetLastMatchIndex(currentLeague_); ++m) {
     TakeOverResult(data_.matchData(m, currentLeague_, d), txtResults_[2 * m]->text(),
                    txtResults_[2 * m + 1]->text());

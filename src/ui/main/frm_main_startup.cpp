@@ -14,6 +14,7 @@
 #include "ui/components/palette.h"
 #include "ui/components/qt_text.h"
 #include "ui/components/twips.h"
+#include "ui/components/whole_items.h"
 #include "ui/components/window_title.h"
 #include "ui/options/frm_options.h"
 
@@ -150,6 +151,7 @@ void FrmMain::FillLeagueLists() {
   }
   cmbLiga_[0]->setCurrentIndex(-1);
   cmbLiga_[1]->setCurrentIndex(-1);
+  for (QComboBox* list : cmbLiga_) ShowItemsWhole(list);
 }
 
 bool FrmMain::RefreshLeagueData(int league, bool showAfter, std::int32_t& updateCount) {

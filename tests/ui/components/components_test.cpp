@@ -1,7 +1,10 @@
 // What every window shares: the title line and captions, text between core and windows,
 // palette colours, twip placement, centring and the text boxes that select all on focus.
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include "support/controls.h"
@@ -9,6 +12,7 @@
 #include "ui/components/qt_text.h"
 #include "ui/components/text_box_focus.h"
 #include "ui/components/twips.h"
+#include "ui/components/whole_items.h"
 #include "ui/components/window_placement.h"
 #include "ui/components/window_title.h"
 
@@ -81,6 +85,31 @@ class ComponentsTest : public QObject {
     dialog.move(7, 9);
     CentreOver(&dialog, nullptr);
     QCOMPARE(dialog.pos(), QPoint(7, 9));
+  }
+
+  void listShowsItsLongestEntryWholeAtItsWidth_data() {
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<bool>("fontKept");
+    QTest::newRow("short names keep the font") << QStringList{"1. Liga", "2. Liga"} << true;
+    QTest::newRow("long names take a narrower font")
+        << QStringList{"1. Bundesliga", QString::fromUtf8("Regionalliga Südwest")} << false;
+  }
+  void listShowsItsLongestEntryWholeAtItsWidth() {
+    QFETCH(QStringList, entries);
+    QFETCH(bool, fontKept);
+    QWidget window;
+    window.setFont(QFont("Liberation Sans", 8));
+    auto* list = PlaceControl<QComboBox>(&window, "cmbLiga_1", 0, 0, 1815, 315);
+    list->addItems(entries);
+    const QFont designed = list->font();
+    ShowItemsWhole(list);
+    QCOMPARE(list->width(), 121);
+    QCOMPARE(list->font() == designed, fontKept);
+    for (const QString& entry : entries) {
+      const int needed = QFontMetrics(list->font()).horizontalAdvance(entry);
+      QVERIFY2(needed <= ItemFieldWidth(list) - 2, qPrintable(entry));
+      QVERIFY(list->view()->minimumWidth() >= needed);
+    }
   }
 
   // The click that brings the focus places the cursor after the focus event: the whole text

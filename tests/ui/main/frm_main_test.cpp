@@ -1,8 +1,11 @@
 // The main window against the real data service: start-up, the table and match day on screen,
 // the league and match-day lists in step, and a start without any data.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -12,6 +15,7 @@
 #include "settings/settings_store.h"
 #include "support/controls.h"
 #include "ui/components/twips.h"
+#include "ui/components/whole_items.h"
 
 using zak::testing::Cell;
 using zak::testing::Control;
@@ -44,6 +48,25 @@ SessionOptions Setting(int section, const std::string& key, const std::string& v
   SessionOptions options;
   options.settings.emplace_back(section, key, value);
   return options;
+}
+
+// A season folder with the Bundesliga's file only: every other league has no data yet.
+class BundesligaOnly {
+ public:
+  BundesligaOnly() {
+    QFile::copy(QString(ZAK_SEASON_DIR) + "/league-0.tsv", dir_.filePath("league-0.tsv"));
+  }
+  QString path() const { return dir_.path(); }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+// The colour that marks edits not yet taken over.
+const QColor kEditedMark(255, 224, 192);
+
+QColor TakeOverFace(QWidget& window) {
+  return Control<QPushButton>(window, "cmdUpdateTable")->palette().color(QPalette::Button);
 }
 
 // The team slot of a club of the league, by name.
@@ -291,11 +314,109 @@ class FrmMainTest : public QObject {
     QCOMPARE(session.window().DisplayCount(), before);
     QCOMPARE(Control<QComboBox>(w, "cmbDays", 0)->currentIndex(), 33);
     QCOMPARE(Cell(w, "lblTeam", 0), QString("Bayern München"));
-    // A league without any delivered day: its lists are empty and nothing is drawn.
-    Control<QComboBox>(w, "cmbLiga", 1)->setCurrentIndex(3);
-    QCOMPARE(session.window().CurrentLeague(), 3);
+  }
+
+  // A league whose data lists no match day: its own clubs with the table before the first day
+  // (zeros and the season's corrections), no match rows, empty day lists; nothing of the
+  // league shown before stays, the mark of edits not taken over included.
+  void leagueWithoutDataShowsItsOwnClubs() {
+    BundesligaOnly season;
+    MainWindowSession session(Season(season.path()));
+    session.Start();
+    QWidget& w = session.window();
+    session.SlideDayMenu();
+    Control<QLineEdit>(w, "txtResults", 0)->setText("9");
+    QCOMPARE(TakeOverFace(w), kEditedMark);
+    const int before = session.window().DisplayCount();
+    Control<QComboBox>(w, "cmbLiga", 0)->setCurrentIndex(1);
+    QCOMPARE(session.window().CurrentLeague(), 1);
+    QCOMPARE(session.window().DisplayCount(), before + 1);
     QCOMPARE(Control<QComboBox>(w, "cmbDays", 0)->count(), 0);
-    QCOMPARE(session.window().DisplayCount(), before);
+    QCOMPARE(Control<QComboBox>(w, "cmbDays", 1)->count(), 0);
+    QVERIFY(TakeOverFace(w) != kEditedMark);
+    QCOMPARE(Control(w, "lblCurDay")->text(), QString());
+    QStringList clubs;
+    for (int row = 0; row < zak::kTeamSlots; ++row) {
+      QCOMPARE(Control(w, "lblTeam", row)->isHidden(), row >= 18);
+      if (row >= 18) continue;
+      clubs << Cell(w, "lblTeam", row);
+      QVERIFY2(SlotOf(1, clubs.last()) >= 0, qPrintable(clubs.last()));
+      QCOMPARE(Cell(w, "lblTRank", row), QString::number(row + 1));
+      QCOMPARE(Cell(w, "lblTDays", row), QString("0"));
+      QCOMPARE(Cell(w, "lblTGoalPlus", row), QString("0"));
+      QCOMPARE(TrendOf(w, row), 1);
+    }
+    clubs.removeDuplicates();
+    QCOMPARE(clubs.size(), 18);
+    // The season's corrections: two points off for Aalen, three for Sandhausen, who rank last.
+    QCOMPARE(Cell(w, "lblTeam", 16), QString("VfR Aalen"));
+    QCOMPARE(Cell(w, "lblTPoints", 16), QString("-2"));
+    QCOMPARE(Cell(w, "lblTeam", 17), QString("SV Sandhausen"));
+    QCOMPARE(Cell(w, "lblTPoints", 17), QString("-3"));
+    for (int slot = 0; slot < zak::kTeamSlots; ++slot) {
+      const bool marked = slot == SlotOf(1, "VfR Aalen") || slot == SlotOf(1, "SV Sandhausen");
+      QCOMPARE(Control(w, "lblMinusPoints", slot)->isHidden(), !marked);
+    }
+    VerifyLogosFollowTheirClubs(w, 1);
+    for (int m = 0; m < zak::kMatchSlots; ++m) {
+      QCOMPARE(Control<QLineEdit>(w, "txtDays", m)->text(), QString());
+      QVERIFY(Control<QLineEdit>(w, "txtResults", 2 * m)->isHidden());
+      QVERIFY(Control<QLineEdit>(w, "txtResults", 2 * m + 1)->isHidden());
+      QVERIFY(Control(w, "Label4", m)->isHidden());
+    }
+    // Enter in a goal box with no day on screen takes nothing over, and the mark goes.
+    Control<QLineEdit>(w, "txtResults", 1)->setText("4");
+    QCOMPARE(TakeOverFace(w), kEditedMark);
+    int enter = 13;
+    session.window().txtResults_KeyPress(1, enter);
+    QCOMPARE(enter, 0);
+    QVERIFY(TakeOverFace(w) != kEditedMark);
+    QCOMPARE(session.data().matchData(0, 1, 0), zak::MatchRecord{});
+    // Back to a league with data: its day is drawn again.
+    Control<QComboBox>(w, "cmbLiga", 0)->setCurrentIndex(0);
+    QCOMPARE(Cell(w, "lblTeam", 0), QString("Bayern München"));
+    QVERIFY(!Control<QLineEdit>(w, "txtResults", 0)->isHidden());
+  }
+
+  // "Sa 23.05.15 13:30" must not vanish behind "SG Sonnenhof Großaspach - Arminia Bielefeld":
+  // every match row shows its start, however long the line.
+  void matchRowsShowTheirStart() {
+    MainWindowSession session;
+    session.Start();
+    QWidget& w = session.window();
+    Control<QComboBox>(w, "cmbLiga", 1)->setCurrentIndex(2);
+    Control<QComboBox>(w, "cmbDays", 1)->setCurrentIndex(37);
+    int longRows = 0;
+    for (int m = 0; m < zak::kMatchSlots; ++m) {
+      auto* row = Control<QLineEdit>(w, "txtDays", m);
+      QCOMPARE(row->cursorPosition(), 0);
+      if (row->fontMetrics().horizontalAdvance(row->text()) > row->width()) ++longRows;
+      if (row->text().contains(QString::fromUtf8("Großaspach"))) {
+        QVERIFY(row->text().startsWith("Sa  23.05.15 13:30"));
+      }
+    }
+    QVERIFY(longRows > 0);  // the case is really there
+  }
+
+  // The closed lists keep their designed widths and still show every league's name whole;
+  // the opened lists are at least as wide as the longest name.
+  void leagueListsShowWholeNames() {
+    MainWindowSession session(NoService());
+    session.Start();
+    QWidget& w = session.window();
+    const int widths[] = {1935, 1815};
+    for (int i = 0; i < 2; ++i) {
+      auto* list = Control<QComboBox>(w, "cmbLiga", i);
+      QCOMPARE(list->width(), Px(widths[i]));
+      const QFontMetrics metrics(list->font());
+      const int room = zak::ui::ItemFieldWidth(list) - 2;
+      for (int league = 0; league < list->count(); ++league) {
+        const int needed = metrics.horizontalAdvance(list->itemText(league));
+        QVERIFY2(needed <= room, qPrintable(list->itemText(league)));
+        QVERIFY(list->view()->minimumWidth() >= needed);
+      }
+      QVERIFY(list->font().pointSizeF() >= 6.0);
+    }
   }
 
   void storedLeagueIsShownAtStart() {
@@ -376,7 +497,9 @@ class FrmMainTest : public QObject {
     QVERIFY(session.HasMessage(QString::fromUtf8(noConnection.data(), noConnection.size())));
     QCOMPARE(Control<QComboBox>(w, "cmbLiga", 1)->count(), 8);
     QCOMPARE(Control<QComboBox>(w, "cmbDays", 1)->count(), 0);
-    QCOMPARE(Cell(w, "lblTeam", 0), QString());
+    // The first league's clubs, before any match.
+    QVERIFY(SlotOf(0, Cell(w, "lblTeam", 0)) >= 0);
+    QCOMPARE(Cell(w, "lblTDays", 17), QString("0"));
     QCOMPARE(session.window().statusBar()->Text(), QString("Fertig"));
     QCOMPARE(Control(w, "lblNewsLine")->text(),
              QString("ZAK - Die Zakliste der Saison 2014 / 2015!"));
@@ -384,7 +507,8 @@ class FrmMainTest : public QObject {
     Control<QComboBox>(w, "cmbLiga", 1)->setCurrentIndex(2);
     QCOMPARE(Control<QComboBox>(w, "cmbLiga", 0)->currentIndex(), 2);
     QCOMPARE(zak::GetSettingValue(zak::kSectionStart, "liga", ""), std::string("2"));
-    QCOMPARE(session.window().DisplayCount(), 0);
+    QCOMPARE(session.window().DisplayCount(), 2);
+    QVERIFY(SlotOf(2, Cell(w, "lblTeam", 19)) >= 0);  // the 3. Liga has 20 clubs
   }
 };
 

@@ -63,7 +63,8 @@ TestSeason::TestSeason() {
 MainWindowSession::MainWindowSession(SessionOptions options) {
   QString host;
   if (options.withService) {
-    ServiceStart start{.season = options.seasonDir.toStdString()};
+    ServiceStart start;
+    start.season = options.seasonDir.toStdString();
     for (const QString& argument : options.serviceArguments) {
       start.arguments.push_back(argument.toStdString());
     }
@@ -98,8 +99,17 @@ void MainWindowSession::Restart() {
 
 void MainWindowSession::SlideDayMenu() {
   window_->ToggleDayMenu();
+  DriveSlideToEnd();
+}
+
+int MainWindowSession::DriveSlideToEnd() {
   auto* slide = window_->findChild<QTimer*>("tmrOpenDay");
-  if (!QTest::qWaitFor([slide] { return !slide->isActive(); }, 5000)) qFatal("a slide without end");
+  int ticks = 0;
+  while (slide->isActive()) {
+    if (++ticks > 200) qFatal("a slide without end");
+    window_->tmrOpenDay_Timer();
+  }
+  return ticks;
 }
 
 void MainWindowSession::Activate() {

@@ -45,8 +45,11 @@ class MainWindowSession {
   void Restart();
   // Makes the window the active one, so that focus changes take effect.
   void Activate();
-  // Opens or closes the match-day menu and waits for the slide's end.
+  // Opens or closes the match-day menu and runs the slide to its end.
   void SlideDayMenu();
+  // Runs the slide under way to its end by calling the timer's handler, tick by tick, as the
+  // timer would (no waiting: a test never depends on the timer's pace); the ticks it took.
+  int DriveSlideToEnd();
 
   ui::FrmMain& window() { return *window_; }
   ProgramData& data() { return data_; }

@@ -28,12 +28,7 @@ const std::string kLeagueOne = "/zak/ud/gd1415.php?l=1&ui=0";
 class Service : public ::testing::Test {
  protected:
   std::unique_ptr<ServiceProcess> Start(std::vector<std::string> extra = {}) {
-    zak::testing::ServiceStart start;
-    start.season = season_;
-    start.state = state_;
-    start.threads = 2;
-    start.arguments = std::move(extra);
-    return std::make_unique<ServiceProcess>(start);
+    return std::make_unique<ServiceProcess>(season_, state_, std::move(extra));
   }
   std::string League(std::uint16_t port, int l, int ui) {
     const auto target = "/zak/ud/gd1415.php?l=" + std::to_string(l) + "&ui=" + std::to_string(ui);

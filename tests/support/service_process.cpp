@@ -81,8 +81,12 @@ ServiceProcess::ServiceProcess(ServiceStart start) {
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
   posix_spawn_file_actions_addclose(&actions, out[0]);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.c_str(),
-                                   O_WRONLY | O_CREAT | O_APPEND, 0644);
+  if (start.errorFd >= 0) {
+    posix_spawn_file_actions_adddup2(&actions, start.errorFd, STDERR_FILENO);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.c_str(),
+                                     O_WRONLY | O_CREAT | O_APPEND, 0644);
+  }
   const int spawned = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   close(out[1]);
@@ -101,6 +105,19 @@ ServiceProcess::ServiceProcess(ServiceStart start) {
   port_ = static_cast<std::uint16_t>(std::stoi(line.substr(colon + 1)));
 }
 
+ServiceProcess::ServiceProcess(const std::filesystem::path& season,
+                               const std::filesystem::path& state,
+                               std::vector<std::string> arguments, int errorFd)
+    : ServiceProcess([&] {
+        ServiceStart start;
+        start.season = season;
+        start.state = state;
+        start.threads = 2;
+        start.arguments = std::move(arguments);
+        start.errorFd = errorFd;
+        return start;
+      }()) {}
+
 ServiceProcess::~ServiceProcess() { Stop(); }
 
 std::string ServiceProcess::host() const { return "127.0.0.1:" + std::to_string(port_); }
@@ -109,11 +126,20 @@ void ServiceProcess::Signal(int signal) const {
   if (pid_ > 0) kill(pid_, signal);
 }
 
-int ServiceProcess::Stop() {
+int ServiceProcess::Stop(std::chrono::seconds limit) {
   if (pid_ <= 0) return -1;
   kill(pid_, SIGTERM);
   int status = 0;
-  waitpid(pid_, &status, 0);
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (waitpid(pid_, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, &status, 0);
+      pid_ = -1;
+      return -2;
+    }
+    std::this_thread::sleep_for(20ms);
+  }
   pid_ = -1;
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

@@ -4,6 +4,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -22,6 +23,8 @@ struct ServiceStart {
   int threads = 1;
   // Further command-line options, such as {"--news", "Derby"}.
   std::vector<std::string> arguments;
+  // Standard error goes to this descriptor instead of the log file (-1: the log file).
+  int errorFd = -1;
 };
 
 // The bundled season, one thread, and these further options.
@@ -36,6 +39,9 @@ class ServiceProcess {
   // Starts the service and waits (20 s at most) for its "listening on" line. When it does not
   // come, running() is false and Log() tells why.
   explicit ServiceProcess(ServiceStart start = {});
+  // The data service's own tests: a season folder and state file of the test's, two threads.
+  ServiceProcess(const std::filesystem::path& season, const std::filesystem::path& state,
+                 std::vector<std::string> arguments = {}, int errorFd = -1);
   ~ServiceProcess();
   ServiceProcess(const ServiceProcess&) = delete;
   ServiceProcess& operator=(const ServiceProcess&) = delete;
@@ -47,8 +53,9 @@ class ServiceProcess {
   std::string host() const;
 
   void Signal(int signal) const;
-  // SIGTERM, then the exit status (-1 when it did not end normally or was not running).
-  int Stop();
+  // SIGTERM, then the exit status: -1 when it did not end normally or was not running, -2 when
+  // it had not ended after `limit` and was killed.
+  int Stop(std::chrono::seconds limit = std::chrono::seconds(60));
   // Everything written to standard error so far: the access log and the service's notes.
   std::string Log() const;
   // The number of logged requests whose target starts with `prefix`. Sends a request of its

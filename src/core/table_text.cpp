@@ -15,16 +15,6 @@ std::vector<const TeamRow*> RowsByPosition(const TeamTable& table, int league) {
   return rows;
 }
 
-std::string PadRight(const std::string& text, std::size_t width) {
-  const std::size_t length = Utf8Length(text);
-  return length >= width ? text : text + std::string(width - length, ' ');
-}
-
-std::string PadLeft(const std::string& text, std::size_t width) {
-  const std::size_t length = Utf8Length(text);
-  return length >= width ? text : std::string(width - length, ' ') + text;
-}
-
 }  // namespace
 
 std::string TableAsTsv(const TeamTable& table, int league) {

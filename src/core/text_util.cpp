@@ -61,4 +61,14 @@ std::size_t Utf8Length(std::string_view text) {
   return count;
 }
 
+std::string PadRight(const std::string& text, std::size_t width) {
+  const std::size_t length = Utf8Length(text);
+  return length >= width ? text : text + std::string(width - length, ' ');
+}
+
+std::string PadLeft(const std::string& text, std::size_t width) {
+  const std::size_t length = Utf8Length(text);
+  return length >= width ? text : std::string(width - length, ' ') + text;
+}
+
 }  // namespace zak

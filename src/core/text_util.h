@@ -26,4 +26,9 @@ std::string_view Trim(std::string_view text);
 // Number of characters (code points) of a UTF-8 text; layouts pad by characters, not bytes.
 std::size_t Utf8Length(std::string_view text);
 
+// The text followed (PadRight) or preceded (PadLeft) by blanks up to `width` characters; a text
+// already that long stays as it is, nothing is cut.
+std::string PadRight(const std::string& text, std::size_t width);
+std::string PadLeft(const std::string& text, std::size_t width);
+
 }  // namespace zak

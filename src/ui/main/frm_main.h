@@ -91,6 +91,10 @@ class FrmMain : public QWidget {
   // Commands and links.
   void cmdDownloadDays_Click(int index);
   void cmdReportBug_Click();
+  // Print the match day selected in cmbDays(0), its table, or both.
+  void cmdPrintDay_Click() { PrintShownDay(false, true); }
+  void cmdPrintTable_Click() { PrintShownDay(true, false); }
+  void cmdPrintTableDay_Click() { PrintShownDay(true, true); }
   void lblInfoURL_Click();
   void imgTeamLogo_Click();
   void lblMinusPoints_Click(int index);
@@ -119,6 +123,8 @@ class FrmMain : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
+  void PrintShownDay(bool printTable, bool printDay);
+
   // What a watched control is to the window's handlers; `index` is its array index.
   enum class Role {
     kNone,

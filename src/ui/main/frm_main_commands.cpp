@@ -1,19 +1,21 @@
 // The window's commands and links: the downloads of the league on screen, the web pages of
-// the maker, the fan club and the deduction articles, and the commands of windows still to come.
+// the maker, the fan club and the deduction articles, printing, and the commands of windows still
+// to come.
 #include <QApplication>
 #include <algorithm>
 
 #include "core/maker.h"
 #include "frm_main.h"
 #include "ui/components/qt_text.h"
+#include "ui/print/print_league.h"
 
 namespace zak::ui {
 
 void FrmMain::PrepareCommands() {
-  // Statistics, printing, HTML export, the data file, the update and the info window: their
+  // Statistics, HTML export, the data file, the update and the info window: their
   // buttons carry caption and tooltip but stay disabled until their windows exist.
-  commandsWithoutWindow_ = {cmdStatistics_, cmdPrintTable_, cmdPrintDay_,      cmdPrintTableDay_,
-                            cmdHTMLExport_, cmdExport_,     cmdUpdateProgram_, cmdInfo_};
+  commandsWithoutWindow_ = {cmdStatistics_, cmdHTMLExport_, cmdExport_, cmdUpdateProgram_,
+                            cmdInfo_};
   for (QPushButton* button : commandsWithoutWindow_) button->setEnabled(false);
   for (int i = 0; i < 2; ++i) {
     connect(cmdDownloadDays_[i], &QPushButton::clicked, this,
@@ -21,6 +23,9 @@ void FrmMain::PrepareCommands() {
   }
   connect(cmdUpdateTable_, &QPushButton::clicked, this, [this] { cmdUpdateTable_Click(); });
   connect(cmdReportBug_, &QPushButton::clicked, this, [this] { cmdReportBug_Click(); });
+  connect(cmdPrintDay_, &QPushButton::clicked, this, [this] { cmdPrintDay_Click(); });
+  connect(cmdPrintTable_, &QPushButton::clicked, this, [this] { cmdPrintTable_Click(); });
+  connect(cmdPrintTableDay_, &QPushButton::clicked, this, [this] { cmdPrintTableDay_Click(); });
 }
 
 // The match-day menu switches these commands with its slide; one without its window stays off.
@@ -40,6 +45,12 @@ void FrmMain::cmdDownloadDays_Click(int index) {
   RefreshLeagueData(currentLeague_, true, updateCount);
   QApplication::restoreOverrideCursor();
   cmdDownloadDays_[index]->setEnabled(true);
+}
+
+// The day printed is the one selected in cmbDays(0), even when the menu's list shows another.
+void FrmMain::PrintShownDay(bool printTable, bool printDay) {
+  PrintLeague(cmbDays_[0]->currentIndex() + 1, currentLeague_, printTable, printDay,
+              {data_.matchData, data_.rankColour, clocks_.now()}, messages_);
 }
 
 void FrmMain::cmdReportBug_Click() { opener_.Open(ToQString(ReportPage(gateway_->ServerHost()))); }

@@ -151,10 +151,6 @@ class FrmMainCommandsTest : public QObject {
     QWidget& w = session.window();
     const std::tuple<const char*, const char*, const char*> commands[] = {
         {"cmdStatistics", "Statistiken...", "Statistiken zu Spieltag und Mannschaften aufrufen"},
-        {"cmdPrintTable", "Tabelle drucken...", "Aktuelle Tabelle drucken lassen"},
-        {"cmdPrintDay", "Spieltag drucken...", "Aktuellen Spieltag drucken lassen"},
-        {"cmdPrintTableDay", "Tabelle mit Spieltag drucken...",
-         "Aktuelle Tabelle mit Spieltag drucken lassen"},
         {"cmdHTMLExport", "HTML-Export...", "Export von Tabelle und Spieltag für HTML-Seiten"},
         {"cmdExport", "Daten im-/exportieren...",
          "Daten und Einstellungen von Datei importieren bzw. in Datei exportieren"},

@@ -47,9 +47,10 @@ std::string WeekdayLetters(const std::string& kickOff) {
 }  // namespace
 
 std::string PrintMatchLineText(const MatchRecord& match) {
-  std::string line = WeekdayLetters(match.KickOff) + " " + match.KickOff + "  " +
-                     PadRight(match.Home, 27) + " - " + match.Away;
-  line = " " + PadRight(line, 75);
+  const std::string pairing = WeekdayLetters(match.KickOff) + " " + match.KickOff + "  " +
+                              PadRight(match.Home, 27) + " - " + match.Away;
+  std::string line(1, ' ');
+  line += PadRight(pairing, 75);
   if (match.Played && match.HomeGoals >= 0 && match.AwayGoals >= 0) {
     return line + PadLeft(Number(match.HomeGoals), 3) + ":" + PadRight(Number(match.AwayGoals), 3);
   }
@@ -87,7 +88,10 @@ PrintLines PrintMatchDayLines(const MatchData& data, int day, int league) {
   PrintLines lines;
   if (DayInRange(day)) {
     for (int m = 0; m <= GetLastMatchIndex(league); ++m) {
-      lines.push_back({PrintMatchLineText(data(m, league, day - 1)), kMatchSize});
+      const MatchRecord& match = data(m, league, day - 1);
+      // A slot without clubs holds no fixture: a league without data prints no pairings.
+      if (match.Home.empty() && match.Away.empty()) continue;
+      lines.push_back({PrintMatchLineText(match), kMatchSize});
     }
   }
   AddBlankLines(lines, 4, kBodySize);

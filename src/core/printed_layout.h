@@ -34,8 +34,8 @@ struct PrintRequest {
 // dates of its first and last match in bold, two blank lines.
 PrintLines PrintHeaderLines(const MatchData& data, int day, int league);
 
-// One line per fixture of the day in stored order: weekday, kick-off, the pairing and the
-// result from column 77 on; then four blank lines at 13 points.
+// One line per fixture of the day in stored order (slots without clubs left out): weekday,
+// kick-off, the pairing and the result from column 77 on; then four blank lines at 13 points.
 PrintLines PrintMatchDayLines(const MatchData& data, int day, int league);
 
 // The column header in bold, one row per club in table order with its position before the day,

@@ -246,6 +246,12 @@ TEST(PrintedMatchDay, FinalDayOfTheBundesliga) {
   for (int i = 9; i < 13; ++i) EXPECT_EQ(lines[i], (PrintLine{"", 13, false}));
 }
 
+TEST(PrintedMatchDay, LeagueWithoutDataPrintsNoPairings) {
+  const MatchData data;
+  const PrintLines lines = PrintMatchDayLines(data, 1, 6);
+  EXPECT_EQ(lines, PrintLines(4, PrintLine{"", 13, false}));
+}
+
 TEST(PrintedHeader, TitleAndDates) {
   const auto data = Season(1);
   const PrintLines lines = PrintHeaderLines(*data, 34, 1);

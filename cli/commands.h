@@ -11,5 +11,6 @@ int DownloadCommand(const std::vector<std::string>& words);
 int ExportCommand(const std::vector<std::string>& words);
 int ImportCommand(const std::vector<std::string>& words);
 int ChartCommand(const std::vector<std::string>& words);
+int PrintCommand(const std::vector<std::string>& words);
 
 }  // namespace zak::cli

@@ -17,6 +17,10 @@ constexpr const char* kUsage =
     "      Platzierungen des Vereins nach jedem Spieltag und die noch erreichbaren Plätze\n"
     "      als Grafik\n"
     "  --date: die Saison, wie sie an diesem Tag stand (sonst gilt das heutige Datum)\n"
+    "  zak-cli print [--season ORDNER] --league N [--day D] [--table] [--match-day]\n"
+    "                (--pdf DATEI | --text)\n"
+    "      Ausdruck von Spieltag und Tabelle (ohne --table und --match-day beide) als PDF\n"
+    "      auf A4 oder als Zeilen auf die Standardausgabe\n"
     "  zak-cli download\n"
     "      alle Ligen laden wie beim Programmstart: erst vom Datendienst, dann gespeichert\n"
     "  zak-cli export DATEI\n"
@@ -30,6 +34,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> words(argv + (argc > 1 ? 2 : argc), argv + argc);
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "table") return zak::cli::TableCommand(words);
+  if (command == "print") return zak::cli::PrintCommand(words);
   if (command == "chart") return zak::cli::ChartCommand(words);
   if (command == "download") return zak::cli::DownloadCommand(words);
   if (command == "export") return zak::cli::ExportCommand(words);

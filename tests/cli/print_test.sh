@@ -36,7 +36,7 @@ out=$("$cli" print --season "$season" --league 2 --day 1 --match-day --text); ch
 grep -q 'MANNSCHAFT' <<<"$out" && fail "no table with --match-day"
 [ "$(grep -c ' - ' <<<"$out")" -eq 10 ] || fail "3. Liga: ten fixtures"
 
-# A league without results: its clubs, all at zero, 16 rows in the Regionalliga Nordost.
+# The 16 clubs of the Regionalliga Nordost, with no position before match day 1.
 out=$("$cli" print --season "$season" --league 4 --day 1 --table --text); check "league 4" $? 0
 [ "$(grep -c '^ *[0-9]*\.(--) ' <<<"$out")" -eq 16 ] || fail "16 rows"
 

@@ -1,6 +1,6 @@
 #include "program_update.h"
 
-#include "league_answer.h"
+#include "protocol.h"
 #include "text_util.h"
 
 namespace zak {

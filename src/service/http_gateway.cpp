@@ -87,6 +87,7 @@ void HttpGateway::ProcessEvents() const {
 }
 
 bool HttpGateway::IsInternetConnected() const {
+  if (connectedInAdvance_.has_value()) return *connectedInAdvance_;
   const QUrl url("http://" + QString::fromStdString(ServerHost()));
   if (IsLoopbackHost(url.host())) return true;
   const QNetworkInformation* information = ConnectionInformation();

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,9 @@ class HttpGateway {
   // False only when the platform reports no usable connection and the service is not on this
   // machine; when nothing can tell, true, and the request itself decides.
   bool IsInternetConnected() const;
+  // From now on IsInternetConnected answers `connected`, whatever the platform says: a test
+  // cannot unplug the machine.
+  void AnswerConnectionStateInAdvance(bool connected) { connectedInAdvance_ = connected; }
 
   // The service's address from the store (section "Server", key "Host"), "host" or "host:port".
   std::string ServerHost() const;
@@ -59,6 +63,7 @@ class HttpGateway {
   LocalClock clock_;
   ProcessEventsCallback processEvents_;
   std::unique_ptr<QNetworkAccessManager> manager_;
+  std::optional<bool> connectedInAdvance_;
 };
 
 }  // namespace zak

@@ -4,8 +4,8 @@
 
 #include <cctype>
 
-#include "core/league_answer.h"
 #include "core/maker.h"
+#include "core/protocol.h"
 #include "core/text_util.h"
 #include "core/version_history.h"
 

@@ -20,5 +20,7 @@ inline const char* const kDayMenuOpenPicture = ":/images/day-menu-open.svg";
 inline const char* const kDayMenuClosePicture = ":/images/day-menu-close.svg";
 inline const char* const kFanClubBanner = ":/images/fanclub-banner.svg";
 inline const char* const kProgramIcon = ":/images/zak-icon.svg";
+inline const char* const kInfoBackground = ":/images/info-background.svg";
+inline const char* const kDonationButton = ":/images/donation-button.svg";
 
 }  // namespace zak::ui

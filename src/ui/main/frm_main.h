@@ -63,6 +63,9 @@ class FrmMain : public QWidget {
   void cmbDays_Click(int index);
   void cmdShowCurTable_Click();
   void cmdPreferences_Click();
+  // The update window and the about window, modal.
+  void cmdUpdateProgram_Click();
+  void cmdInfo_Click();
 
   // Result editing: the goal boxes txtResults(2m) and (2m + 1) of match slot m, and the
   // take-over of the whole day on screen. `key` is a character code; 0 swallows the key.

@@ -7,15 +7,16 @@
 #include "core/maker.h"
 #include "frm_main.h"
 #include "ui/components/qt_text.h"
+#include "ui/info/frm_info.h"
+#include "ui/info/frm_update.h"
 #include "ui/print/print_league.h"
 
 namespace zak::ui {
 
 void FrmMain::PrepareCommands() {
-  // Statistics, HTML export, the data file, the update and the info window: their
-  // buttons carry caption and tooltip but stay disabled until their windows exist.
-  commandsWithoutWindow_ = {cmdStatistics_, cmdHTMLExport_, cmdExport_, cmdUpdateProgram_,
-                            cmdInfo_};
+  // Statistics, HTML export and the data file: their buttons carry caption and tooltip but
+  // stay disabled until their windows exist.
+  commandsWithoutWindow_ = {cmdStatistics_, cmdHTMLExport_, cmdExport_};
   for (QPushButton* button : commandsWithoutWindow_) button->setEnabled(false);
   for (int i = 0; i < 2; ++i) {
     connect(cmdDownloadDays_[i], &QPushButton::clicked, this,
@@ -26,6 +27,8 @@ void FrmMain::PrepareCommands() {
   connect(cmdPrintDay_, &QPushButton::clicked, this, [this] { cmdPrintDay_Click(); });
   connect(cmdPrintTable_, &QPushButton::clicked, this, [this] { cmdPrintTable_Click(); });
   connect(cmdPrintTableDay_, &QPushButton::clicked, this, [this] { cmdPrintTableDay_Click(); });
+  connect(cmdUpdateProgram_, &QPushButton::clicked, this, [this] { cmdUpdateProgram_Click(); });
+  connect(cmdInfo_, &QPushButton::clicked, this, [this] { cmdInfo_Click(); });
 }
 
 // The match-day menu switches these commands with its slide; one without its window stays off.
@@ -51,6 +54,18 @@ void FrmMain::cmdDownloadDays_Click(int index) {
 void FrmMain::PrintShownDay(bool printTable, bool printDay) {
   PrintLeague(cmbDays_[0]->currentIndex() + 1, currentLeague_, printTable, printDay,
               {data_.matchData, data_.rankColour, clocks_.now()}, messages_);
+}
+
+void FrmMain::cmdUpdateProgram_Click() {
+  FrmUpdate window(*gateway_, messages_, opener_, this);
+  window.Form_Load();
+  window.exec();
+}
+
+void FrmMain::cmdInfo_Click() {
+  FrmInfo window(opener_, gateway_->ServerHost(), this);
+  window.Form_Load();
+  window.exec();
 }
 
 void FrmMain::cmdReportBug_Click() { opener_.Open(ToQString(ReportPage(gateway_->ServerHost()))); }

@@ -7,6 +7,7 @@
 #include "core/day_menu_motion.h"
 #include "core/league_answer.h"
 #include "core/maker.h"
+#include "core/program_update.h"
 #include "frm_main.h"
 #include "service/league_loading.h"
 #include "settings/identity.h"
@@ -16,6 +17,7 @@
 #include "ui/components/twips.h"
 #include "ui/components/whole_items.h"
 #include "ui/components/window_title.h"
+#include "ui/info/frm_update.h"
 #include "ui/options/frm_options.h"
 
 namespace zak::ui {
@@ -131,9 +133,13 @@ void FrmMain::CheckVersion() {
         "Konnte keine Verbindung zum Internet herstellen, um die aktuellste Version zu prüfen.");
     return;
   }
-  const QString version = ToQString(latest);
-  if (version.size() > 2 && ToQString(kProgramVersion) < version) {
+  if (IsNewerVersionOffered(kProgramVersion, latest)) {
     messages_.Show(MessageKind::kInformation, "Eine neue Version des Programms ist verfügbar.");
+    // Modeless: start-up goes on at once; the window goes when it is closed.
+    auto* update = new FrmUpdate(*gateway_, messages_, opener_, this);
+    update->setAttribute(Qt::WA_DeleteOnClose);
+    update->Form_Load();
+    update->show();
   }
 }
 

@@ -11,6 +11,7 @@
 #include "service/data_service.h"
 #include "settings/settings_store.h"
 #include "support/controls.h"
+#include "support/modal_window.h"
 #include "ui/components/desktop_opener.h"
 
 using zak::testing::Cell;
@@ -153,9 +154,7 @@ class FrmMainCommandsTest : public QObject {
         {"cmdStatistics", "Statistiken...", "Statistiken zu Spieltag und Mannschaften aufrufen"},
         {"cmdHTMLExport", "HTML-Export...", "Export von Tabelle und Spieltag für HTML-Seiten"},
         {"cmdExport", "Daten im-/exportieren...",
-         "Daten und Einstellungen von Datei importieren bzw. in Datei exportieren"},
-        {"cmdUpdateProgram", "Update suchen...", "Neue Updates des Programms suchen"},
-        {"cmdInfo", "Info", "Info über ZAK"}};
+         "Daten und Einstellungen von Datei importieren bzw. in Datei exportieren"}};
     auto verifyOff = [&] {
       for (const auto& [name, caption, tooltip] : commands) {
         auto* button = Control<QPushButton>(w, name);
@@ -169,8 +168,53 @@ class FrmMainCommandsTest : public QObject {
       session.SlideDayMenu();
       verifyOff();
     }
-    QVERIFY(Control<QPushButton>(w, "cmdReportBug")->isEnabled());
-    QVERIFY(Control<QPushButton>(w, "cmdPreferences")->isEnabled());
+    for (const char* name : {"cmdReportBug", "cmdPreferences", "cmdUpdateProgram", "cmdInfo"}) {
+      QVERIFY2(Control<QPushButton>(w, name)->isEnabled(), name);
+    }
+  }
+
+  // Each opens its window modal, centred over the main window; Esc closes it again.
+  void updateAndInfoOpenTheirWindowsModal_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("versionRequests");
+    QTest::newRow("cmdUpdateProgram") << "cmdUpdateProgram"
+                                      << "frmUpdate"
+                                      << "Update" << 1;
+    QTest::newRow("cmdInfo") << "cmdInfo"
+                             << "frmInfo"
+                             << "Info" << 0;
+  }
+  void updateAndInfoOpenTheirWindowsModal() {
+    QFETCH(QString, command);
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+    QFETCH(int, versionRequests);
+    MainWindowSession session;
+    session.Start();
+    QWidget& w = session.window();
+    const int requestsAtStart = session.service().RequestCount("/zak/dl/fw1415.php?s=2");
+    QString shown;
+    QString title;
+    bool modal = false;
+    QPoint centre;
+    zak::testing::WhenModalWindowShows([&](QWidget* opened) {
+      shown = opened->objectName();
+      title = opened->windowTitle();
+      modal = opened->isModal();
+      centre = opened->geometry().center();
+      QTest::keyClick(opened, Qt::Key_Escape);
+    });
+    QTest::mouseClick(Control<QPushButton>(w, command.toUtf8().constData()), Qt::LeftButton);
+    QCOMPARE(shown, window);
+    QCOMPARE(title, caption + "  -  ZAK 14/15 v2.0.9.2  © 2005–2015 ZAK-Team");
+    QVERIFY(modal);
+    QVERIFY((centre - w.geometry().center()).manhattanLength() <= 2);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QCOMPARE(session.service().RequestCount("/zak/dl/fw1415.php?s=2") - requestsAtStart,
+             versionRequests);
+    QVERIFY(session.messages().empty());
   }
 };
 

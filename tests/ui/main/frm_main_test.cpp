@@ -453,6 +453,16 @@ class FrmMainTest : public QObject {
     session.Start();
     QCOMPARE(session.HasMessage("Eine neue Version des Programms ist verfügbar."), offered);
     QVERIFY(!session.HasMessage("Konnte keine Verbindung"));
+    // A newer version opens the update window beside the main window, not modal; Esc ends it.
+    auto* update = session.window().findChild<QDialog*>("frmUpdate");
+    QCOMPARE(update != nullptr, offered);
+    if (!offered) return;
+    QVERIFY(update->isVisible());
+    QVERIFY(!update->isModal());
+    QVERIFY(!Control(*update, "Label2", 1)->isHidden());
+    QVERIFY(session.window().isVisible());
+    QTest::keyClick(update, Qt::Key_Escape);
+    QTRY_VERIFY(session.window().findChild<QDialog*>("frmUpdate") == nullptr);
   }
 
   void withoutUpdateCheckNoNewsAndNoVersionAreAsked() {

@@ -1,0 +1,75 @@
+#include "frm_history.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+
+#include "core/program_update.h"
+#include "core/protocol.h"
+#include "core/version_history.h"
+#include "service/data_service.h"
+#include "ui/components/fonts.h"
+#include "ui/components/qt_text.h"
+#include "ui/components/twips.h"
+#include "ui/components/window_placement.h"
+#include "ui/components/window_title.h"
+
+namespace zak::ui {
+
+FrmHistory::FrmHistory(HttpGateway& gateway, MessageBoxHelper& messages, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      gateway_(gateway),
+      messages_(messages),
+      owner_(owner) {
+  setObjectName("frmHistory");
+  setFixedSize(Twips(5415), Twips(4155));
+  setFont(SansFont(8.25));
+  Text1_ = PlaceControl<QPlainTextEdit>(this, "Text1", 0, 0, 5415, 4140);
+  Text1_->setReadOnly(true);
+  Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  Text1_->installEventFilter(this);
+}
+
+void FrmHistory::Form_Load() {
+  setWindowTitle(WindowCaption("Historie"));
+  CentreOver(this, owner_);
+  if (!gateway_.IsInternetConnected()) {
+    SetText1(ToQString(kBuiltInHistory));
+    return;
+  }
+  const std::string answer = GetVersionListText(gateway_);
+  if (answer == kConnectionFailedText) {
+    SetText1(ToQString(kBuiltInHistory));
+    messages_.Show(MessageKind::kWarning, ToQString(kNoConnectionMessage));
+    return;
+  }
+  SetText1(ToQString(HistoryForDisplay(answer)));
+}
+
+// A text box shows CR LF as a line end, and CR CR LF as one too; a CR of its own shows nothing.
+void FrmHistory::SetText1(const QString& text) {
+  text1_ = text;
+  QString shown = text;
+  shown.remove(QChar('\r'));
+  Text1_->setPlainText(shown);
+}
+
+// The window sees keys before its text box: Esc closes it.
+bool FrmHistory::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    close();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void FrmHistory::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace zak::ui

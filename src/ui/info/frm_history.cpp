@@ -1,12 +1,10 @@
 #include "frm_history.h"
 
-#include <QEvent>
-#include <QKeyEvent>
-
 #include "core/program_update.h"
 #include "core/protocol.h"
 #include "core/version_history.h"
 #include "service/data_service.h"
+#include "ui/components/escape_closes.h"
 #include "ui/components/fonts.h"
 #include "ui/components/qt_text.h"
 #include "ui/components/twips.h"
@@ -27,7 +25,7 @@ FrmHistory::FrmHistory(HttpGateway& gateway, MessageBoxHelper& messages, QWidget
   Text1_->setReadOnly(true);
   Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  Text1_->installEventFilter(this);
+  CloseOnEscape(this);
 }
 
 void FrmHistory::Form_Load() {
@@ -52,24 +50,6 @@ void FrmHistory::SetText1(const QString& text) {
   QString shown = text;
   shown.remove(QChar('\r'));
   Text1_->setPlainText(shown);
-}
-
-// The window sees keys before its text box: Esc closes it.
-bool FrmHistory::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-    close();
-    return true;
-  }
-  return QDialog::eventFilter(watched, event);
-}
-
-void FrmHistory::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace zak::ui

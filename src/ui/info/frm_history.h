@@ -23,10 +23,6 @@ class FrmHistory : public QDialog {
   // The text box's value as the program holds it, line ends CR LF.
   const QString& Text1() const { return text1_; }
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void SetText1(const QString& text);
 

@@ -1,11 +1,11 @@
 #include "frm_info.h"
 
 #include <QEvent>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
 
 #include "core/maker.h"
+#include "ui/components/escape_closes.h"
 #include "ui/components/fonts.h"
 #include "ui/components/palette.h"
 #include "ui/components/pictures.h"
@@ -84,6 +84,7 @@ void FrmInfo::CreateControls() {
   SetForeColour(Label17_, kLinkBlue);
   MakeLink(Label17_, "");
   for (QLabel* link : {Label15_, Picture1_, Label17_}) link->installEventFilter(this);
+  CloseOnEscape(this);
 }
 
 void FrmInfo::CreateDonationControls() {
@@ -133,13 +134,8 @@ void FrmInfo::Picture1_Click() { opener_.Open(ToQString(kDonationPage)); }
 
 void FrmInfo::Label17_Click() { opener_.Open(ToQString(HomePage(serverHost_))); }
 
-// Clicks on the links; the window sees keys before its controls: Esc closes it.
+// Clicks on the links.
 bool FrmInfo::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-    close();
-    return true;
-  }
   if (event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     if (watched == Label15_) Label15_Click();
@@ -148,14 +144,6 @@ bool FrmInfo::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QDialog::eventFilter(watched, event);
-}
-
-void FrmInfo::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace zak::ui

@@ -1,7 +1,5 @@
 #include "frm_update.h"
 
-#include <QEvent>
-#include <QKeyEvent>
 #include <QPointer>
 
 #include "core/maker.h"
@@ -9,6 +7,7 @@
 #include "core/text_util.h"
 #include "frm_history.h"
 #include "service/data_service.h"
+#include "ui/components/escape_closes.h"
 #include "ui/components/fonts.h"
 #include "ui/components/palette.h"
 #include "ui/components/qt_text.h"
@@ -91,9 +90,7 @@ void FrmUpdate::CreateControls() {
   connect(cmdShowHistory_, &QPushButton::clicked, this, [this] { cmdShowHistory_Click(); });
   connect(cmdDownload_, &QPushButton::clicked, this, [this] { cmdDownload_Click(); });
   connect(cmdClose_, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
-  for (QPushButton* button : {cmdShowHistory_, cmdDownload_, cmdClose_}) {
-    button->installEventFilter(this);
-  }
+  CloseOnEscape(this);
 }
 
 void FrmUpdate::Form_Load() {
@@ -132,24 +129,6 @@ void FrmUpdate::cmdShowHistory_Click() {
   FrmHistory history(gateway_, messages_, this);
   history.Form_Load();
   history.exec();
-}
-
-// The window sees keys before its controls: Esc closes it, whatever has the focus.
-bool FrmUpdate::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-    close();
-    return true;
-  }
-  return QDialog::eventFilter(watched, event);
-}
-
-void FrmUpdate::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace zak::ui

@@ -29,10 +29,6 @@ class FrmUpdate : public QDialog {
 
   UpdateState State() const { return state_; }
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void CreateControls();
   void ShowState(UpdateState state);

@@ -151,7 +151,8 @@ INSTANTIATE_TEST_SUITE_P(Service, StateFileHazard, ::testing::ValuesIn(kStateHaz
 
 // A season file rewritten in place, again and again, while the service is told to look at it
 // every few milliseconds: every answer is a whole league, and the last version is served once
-// the file stands still.
+// the file stands still. The writer does a fixed number of rewrites and the reader asks until
+// the writer is done and at least as many answers came, however fast either side runs.
 TEST(SeasonFileRewrittenInPlace, IsNeverServedHalfWritten) {
   TemporaryFolder folder;
   const fs::path season = CopySeason(folder.path());
@@ -162,9 +163,10 @@ TEST(SeasonFileRewrittenInPlace, IsNeverServedHalfWritten) {
   second.replace(second.find(from), from.size(), "Bayern München\tVfL Wolfsburg\t5\t1");
   ServiceProcess service(season, folder.path() / "counts.tsv", {"--check-interval", "1"});
 
-  std::atomic<bool> writing = true;
+  constexpr int kRewrites = 120;
+  std::atomic<bool> written = false;
   std::jthread writer([&] {
-    for (int round = 0; writing; ++round) {
+    for (int round = 0; round < kRewrites; ++round) {
       const std::string& text = round % 2 ? second : first;
       const std::size_t half = text.find('\n', text.size() / 2) + 1;
       std::ofstream out(file, std::ios::binary | std::ios::trunc);
@@ -175,12 +177,12 @@ TEST(SeasonFileRewrittenInPlace, IsNeverServedHalfWritten) {
       std::this_thread::sleep_for(5ms);
     }
     std::ofstream(file, std::ios::binary | std::ios::trunc) << second;
+    written = true;
   });
   int answers = 0;
   int whole = 0;
   try {
-    for (const auto end = std::chrono::steady_clock::now() + 3s;
-         std::chrono::steady_clock::now() < end; ++answers) {
+    for (; !written || answers < kRewrites; ++answers) {
       service.Signal(SIGHUP);
       const int matches = MatchesIn(Get(service.port(), kLeagueOne, ProgramAgent()));
       whole += matches == 306;
@@ -189,10 +191,8 @@ TEST(SeasonFileRewrittenInPlace, IsNeverServedHalfWritten) {
   } catch (const std::exception& e) {
     ADD_FAILURE() << e.what() << " after " << answers << " answers";
   }
-  writing = false;
   writer.join();
   EXPECT_EQ(whole, answers);
-  EXPECT_GT(answers, 10);
   const auto deadline = std::chrono::steady_clock::now() + 20s;
   std::string served;
   do {

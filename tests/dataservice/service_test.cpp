@@ -221,15 +221,14 @@ TEST_F(Service, OversizedAndBrokenRequestsAreRefused) {
 }
 
 TEST_F(Service, LogsEveryRequestButNeverTheAgentAndStopsCleanly) {
-  auto service = Start();
+  // An idle keep-alive connection is closed at the stop, not waited for: with an hour's client
+  // time-out, waiting for it would outlast the stop's limit, and the service would be killed.
+  auto service = Start({"--client-timeout", "3600"});
   League(service->port(), 1, 0);
   Get(service->port(), "/zak/\xe4\\", "");
-  // An idle keep-alive connection is closed at the stop, not waited for.
   HttpConnection idle(service->port());
   idle.Send({"/zak/ud/news1415.php", ""});
-  const auto stopping = std::chrono::steady_clock::now();
   EXPECT_EQ(service->Stop(), 0);
-  EXPECT_LT(std::chrono::steady_clock::now() - stopping, 5s);  // the client time-out is 10 s
   EXPECT_TRUE(idle.ClosedWithin(1s));
   const std::string log = service->Log();
   EXPECT_NE(log.find(" 127.0.0.1 GET /zak/ud/gd1415.php?l=1&ui=0 200 "), std::string::npos);

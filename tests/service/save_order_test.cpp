@@ -94,12 +94,16 @@ TEST_F(SaveOrderTest, AKilledDownloadNeverLeavesANewCountWithOldData) {
   }
   ASSERT_EQ(GetSettingValue(kSectionData, UpdateCountKey(0), ""), "2");
 
+  // Rounds go on until enough downloads were killed while running, whatever this machine's
+  // pace makes of the random delays; the cap only ends a run that never gets there.
+  constexpr int kWantedKills = 8;
   std::mt19937 random(1415);
   const int span = static_cast<int>(std::max<qint64>(fullMs, 300));
   int kills = 0;
   int stale = 0;
   int newer = 0;
-  for (int round = 0; round < 16; ++round) {
+  int rounds = 0;
+  for (; kills < kWantedKills && rounds < 200; ++rounds) {
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ini.write(oldStore);
     ini.close();
@@ -109,14 +113,14 @@ TEST_F(SaveOrderTest, AKilledDownloadNeverLeavesANewCountWithOldData) {
     stale += count == "2" && goals != 5;
     newer += count == "2" && goals == 5;
     EXPECT_TRUE((count == "1" && goals == 2) || (count == "2" && goals == 5))
-        << "round " << round << ": count " << count << ", goals " << goals;
+        << "round " << rounds << ": count " << count << ", goals " << goals;
   }
-  std::cout << "kills during a download: " << kills << " of 16, new copies: " << newer
+  std::cout << "kills during a download: " << kills << " of " << rounds << ", new copies: " << newer
             << ", stale copies: " << stale << "\n";
   RecordProperty("kills", kills);
   RecordProperty("stale", stale);
   EXPECT_EQ(stale, 0);
-  EXPECT_GT(kills, 4);
+  EXPECT_EQ(kills, kWantedKills);
 }
 
 }  // namespace

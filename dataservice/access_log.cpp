@@ -39,6 +39,9 @@ class LogQueue {
       ++dropped_;
       return;
     }
+    // The note on lines dropped goes before the first line that fits again, so the log keeps
+    // the order of events ("stopped" stays the last line).
+    TakeDroppedNote();
     queued_.append(line).push_back('\n');
     ready_.notify_one();
   }
@@ -59,17 +62,21 @@ class LogQueue {
         writing_ = false;
         written_.notify_all();
         ready_.wait(lock, [this] { return !queued_.empty() || dropped_ > 0; });
-        if (dropped_ > 0) {
-          queued_.append("log: " + std::to_string(dropped_) +
-                         " lines dropped, standard error was not read\n");
-          dropped_ = 0;
-        }
+        TakeDroppedNote();
         batch.swap(queued_);
         queued_.clear();
         writing_ = true;
       }
       WriteAll(batch);
     }
+  }
+
+  // Under the lock.
+  void TakeDroppedNote() {
+    if (dropped_ == 0) return;
+    queued_.append("log: " + std::to_string(dropped_) +
+                   " lines dropped, standard error was not read\n");
+    dropped_ = 0;
   }
 
   static void WriteAll(std::string_view bytes) {

@@ -1,15 +1,45 @@
 // zak: the desktop program. Owns the program-wide data and the clocks, and hands both to the
 // main window, whose start-up does the rest.
+//
+// zak --date YYYY-MM-DD takes that date as today's: the current match days follow from it, and
+// the statistics show the season as it stood at the end of that day.
 #include <QApplication>
+#include <iostream>
 
 #include "core/local_clock.h"
 #include "core/program_data.h"
+#include "core/season_replay.h"
 #include "ui/main/frm_main.h"
+
+namespace {
+
+// The clocks from the command line; nothing when it holds anything but a valid --date.
+std::optional<zak::ui::WindowClocks> ClocksFromArguments(const QStringList& arguments) {
+  zak::ui::WindowClocks clocks{zak::LocalToday, zak::LocalNow};
+  if (arguments.size() == 1) return clocks;
+  if (arguments.size() != 3 || arguments[1] != "--date") return std::nullopt;
+  const std::optional<zak::Date> given = zak::ParseIsoDate(arguments[2].toStdString());
+  if (!given) return std::nullopt;
+  // The real today is no replay.
+  if (*given != zak::LocalToday()) {
+    clocks.today = [date = *given] { return date; };
+    clocks.replay = true;
+  }
+  return clocks;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  const std::optional<zak::ui::WindowClocks> clocks =
+      ClocksFromArguments(QApplication::arguments());
+  if (!clocks) {
+    std::cerr << "Aufruf: zak [--date JJJJ-MM-TT]\n";
+    return 2;
+  }
   zak::ProgramData data;
-  zak::ui::FrmMain window(data, zak::ui::WindowClocks{zak::LocalToday, zak::LocalNow});
+  zak::ui::FrmMain window(data, *clocks);
   window.Form_Load();
   // The start-up lets the window process events; closed meanwhile, there is nothing to run.
   if (!window.isVisible()) return 0;

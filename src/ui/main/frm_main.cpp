@@ -3,10 +3,13 @@
 #include <QCoreApplication>
 
 #include "core/maker.h"
+#include "core/season_replay.h"
 #include "settings/settings_store.h"
 #include "ui/components/pictures.h"
+#include "ui/components/qt_text.h"
 #include "ui/components/twips.h"
 #include "ui/options/frm_options.h"
+#include "ui/stats/frm_stats.h"
 
 namespace zak::ui {
 
@@ -39,6 +42,7 @@ void FrmMain::ConnectHandlers() {
   }
   connect(cmdShowCurTable_, &QPushButton::clicked, this, [this] { cmdShowCurTable_Click(); });
   connect(cmdPreferences_, &QPushButton::clicked, this, [this] { cmdPreferences_Click(); });
+  connect(cmdStatistics_, &QPushButton::clicked, this, [this] { cmdStatistics_Click(); });
 }
 
 // Both league lists hold the same entries; a choice in one selects the same entry in the other,
@@ -81,6 +85,17 @@ void FrmMain::cmdPreferences_Click() {
   FrmOptions options(data_, this);
   options.Form_Load();
   options.exec();
+}
+
+void FrmMain::cmdStatistics_Click() {
+  FrmStats stats(data_, StatsDate{clocks_.today, clocks_.replay}, currentLeague_, this);
+  stats.Form_Load();
+  stats.exec();
+}
+
+QString FrmMain::ReadyText() const {
+  if (!clocks_.replay) return QStringLiteral("Fertig");
+  return QStringLiteral("Fertig (Stand %1)").arg(ToQString(GermanDate(clocks_.today())));
 }
 
 }  // namespace zak::ui

@@ -33,6 +33,8 @@ namespace zak::ui {
 struct WindowClocks {
   std::function<Date()> today;
   LocalClock now;
+  // True when today's date was given instead of read (zak --date): the season is replayed.
+  bool replay = false;
 };
 
 class FrmMain : public QWidget {
@@ -66,6 +68,7 @@ class FrmMain : public QWidget {
   // The update window and the about window, modal.
   void cmdUpdateProgram_Click();
   void cmdInfo_Click();
+  void cmdStatistics_Click();
 
   // Result editing: the goal boxes txtResults(2m) and (2m + 1) of match slot m, and the
   // take-over of the whole day on screen. `key` is a character code; 0 swallows the key.
@@ -116,6 +119,8 @@ class FrmMain : public QWidget {
   MessageBoxHelper& messages() { return messages_; }
   DesktopOpener& opener() { return opener_; }
   HttpGateway& gateway() { return *gateway_; }
+  // The status text when nothing is under way: "Fertig", with the date in force in a replay.
+  QString ReadyText() const;
   CtrStatusProgressBar* statusBar() const { return ctrStatusProgress_; }
 
  protected:

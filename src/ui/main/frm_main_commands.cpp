@@ -14,9 +14,9 @@
 namespace zak::ui {
 
 void FrmMain::PrepareCommands() {
-  // Statistics, HTML export and the data file: their buttons carry caption and tooltip but
+  // HTML export and the data file: their buttons carry caption and tooltip but
   // stay disabled until their windows exist.
-  commandsWithoutWindow_ = {cmdStatistics_, cmdHTMLExport_, cmdExport_};
+  commandsWithoutWindow_ = {cmdHTMLExport_, cmdExport_};
   for (QPushButton* button : commandsWithoutWindow_) button->setEnabled(false);
   for (int i = 0; i < 2; ++i) {
     connect(cmdDownloadDays_[i], &QPushButton::clicked, this,

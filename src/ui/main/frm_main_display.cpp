@@ -81,7 +81,7 @@ void FrmMain::ShowMatchDay(int league, std::int16_t& day) {
   DrawMatchRows(league, day);
   ctrStatusProgress_->SetText(QStringLiteral("Zeige Daten..."));
   DrawTableRows(league, day);
-  ctrStatusProgress_->SetText(QStringLiteral("Fertig"));
+  ctrStatusProgress_->SetText(ReadyText());
   ctrStatusProgress_->SetCurProgressValue(0);
   lblWait_->hide();
   lblCurDay_->setText(QString("<-  %1. Spieltag  ").arg(day));
@@ -100,7 +100,7 @@ void FrmMain::ShowLeagueWithoutDays(int league) {
   }
   ctrStatusProgress_->SetText(QStringLiteral("Zeige Daten..."));
   DrawTableRows(league, 0);
-  ctrStatusProgress_->SetText(QStringLiteral("Fertig"));
+  ctrStatusProgress_->SetText(ReadyText());
   ctrStatusProgress_->SetCurProgressValue(0);
   lblWait_->hide();
   lblCurDay_->clear();

@@ -79,7 +79,7 @@ void FrmMain::Form_Load() {
   cmbLiga_[0]->setCurrentIndex(currentLeague_);
   cmbLiga_[1]->setCurrentIndex(currentLeague_);
   UpdateData(currentLeague_);
-  ctrStatusProgress_->SetText(QStringLiteral("Fertig"));
+  ctrStatusProgress_->SetText(ReadyText());
   QApplication::restoreOverrideCursor();
 }
 
@@ -171,7 +171,7 @@ bool FrmMain::RefreshLeagueData(int league, bool showAfter, std::int32_t& update
     std::int16_t day = -1;
     ShowMatchDay(league, day);
   }
-  ctrStatusProgress_->SetText(QStringLiteral("Fertig"));
+  ctrStatusProgress_->SetText(ReadyText());
   lblWait_->hide();
   return ok;
 }

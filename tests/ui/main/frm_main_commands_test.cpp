@@ -151,7 +151,6 @@ class FrmMainCommandsTest : public QObject {
     session.Start();
     QWidget& w = session.window();
     const std::tuple<const char*, const char*, const char*> commands[] = {
-        {"cmdStatistics", "Statistiken...", "Statistiken zu Spieltag und Mannschaften aufrufen"},
         {"cmdHTMLExport", "HTML-Export...", "Export von Tabelle und Spieltag für HTML-Seiten"},
         {"cmdExport", "Daten im-/exportieren...",
          "Daten und Einstellungen von Datei importieren bzw. in Datei exportieren"}};

@@ -60,7 +60,7 @@ TestSeason::TestSeason() {
   WriteText(dir_.filePath("league-5.tsv"), RoundRobin(5, 3, 3));
 }
 
-MainWindowSession::MainWindowSession(SessionOptions options) {
+MainWindowSession::MainWindowSession(SessionOptions options) : replayDate_(options.replayDate) {
   QString host;
   if (options.withService) {
     ServiceStart start;
@@ -83,6 +83,10 @@ MainWindowSession::MainWindowSession(SessionOptions options) {
 
 void MainWindowSession::CreateWindow() {
   ui::WindowClocks clocks{TestToday, TestNow};
+  if (replayDate_) {
+    clocks.today = [date = *replayDate_] { return date; };
+    clocks.replay = true;
+  }
   window_ = std::make_unique<ui::FrmMain>(data_, clocks);
   window_->messages().AnswerInAdvance(
       [this](const ui::ShownMessage& message) { messages_.push_back(message); });

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "support/fixed_values.h"
@@ -33,6 +34,8 @@ struct SessionOptions {
   QString seasonDir = ZAK_SEASON_DIR;
   // Settings stored before the start, as section, key, value.
   std::vector<std::tuple<int, std::string, std::string>> settings;
+  // A date given as today's instead of the test date, as `zak --date` gives it: a replay.
+  std::optional<Date> replayDate;
 };
 
 class MainWindowSession {
@@ -63,6 +66,7 @@ class MainWindowSession {
   ProgramData data_;
   std::unique_ptr<ui::FrmMain> window_;
   std::vector<ui::ShownMessage> messages_;
+  std::optional<Date> replayDate_;
 
   void CreateWindow();
 };

@@ -12,5 +12,6 @@ int ExportCommand(const std::vector<std::string>& words);
 int ImportCommand(const std::vector<std::string>& words);
 int ChartCommand(const std::vector<std::string>& words);
 int PrintCommand(const std::vector<std::string>& words);
+int HtmlCommand(const std::vector<std::string>& words);
 
 }  // namespace zak::cli

@@ -21,6 +21,10 @@ constexpr const char* kUsage =
     "                (--pdf DATEI | --text)\n"
     "      Ausdruck von Spieltag und Tabelle (ohne --table und --match-day beide) als PDF\n"
     "      auf A4 oder als Zeilen auf die Standardausgabe\n"
+    "  zak-cli html [--season ORDNER] --league N [--day D] [--favourite VEREIN] [--table]\n"
+    "               [--match-day] [--output DATEI]\n"
+    "      HTML-Fragmente von Tabelle und Spieltag (ohne --table und --match-day beide),\n"
+    "      in UTF-8 auf die Standardausgabe oder in die Datei\n"
     "  zak-cli download\n"
     "      alle Ligen laden wie beim Programmstart: erst vom Datendienst, dann gespeichert\n"
     "  zak-cli export DATEI\n"
@@ -36,6 +40,7 @@ int main(int argc, char** argv) {
   if (command == "table") return zak::cli::TableCommand(words);
   if (command == "print") return zak::cli::PrintCommand(words);
   if (command == "chart") return zak::cli::ChartCommand(words);
+  if (command == "html") return zak::cli::HtmlCommand(words);
   if (command == "download") return zak::cli::DownloadCommand(words);
   if (command == "export") return zak::cli::ExportCommand(words);
   if (command == "import") return zak::cli::ImportCommand(words);

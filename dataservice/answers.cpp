@@ -73,6 +73,7 @@ FixedAnswers MakeFixedAnswers(const ServiceOptions& options) {
   fixed.downloadAddress = Share(ToWindows1252(options.downloadAddress));
   fixed.news = Share(ShiftBytes(ToWindows1252(options.news)));
   fixed.notFound = Share(std::string(kNotFoundPage));
+  fixed.web = MakeWebAnswers(options);
   return fixed;
 }
 
@@ -85,6 +86,9 @@ Reply AnswerRequest(const FixedAnswers& fixed, const LeagueSnapshot& leagues,
   if (path == kLeagueDataPath) return LeagueData(fixed, leagues, query, agent);
   if (path == kVersionPath) return VersionText(fixed, query);
   if (path == kNewsPath) return {200, kText, fixed.news};
+  if (const WebAnswer* web = FindWebAnswer(fixed.web, path, query)) {
+    return {200, web->contentType, web->body};
+  }
   return NotFound(fixed);
 }
 

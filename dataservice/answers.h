@@ -7,6 +7,7 @@
 
 #include "league_answer.h"
 #include "options.h"
+#include "web_pages.h"
 
 namespace zak::dataservice {
 
@@ -20,6 +21,7 @@ struct FixedAnswers {
   Bytes downloadAddress;
   Bytes news;  // shifted
   Bytes notFound;
+  WebAnswers web;  // the maker's pages and pictures
 };
 FixedAnswers MakeFixedAnswers(const ServiceOptions& options);
 

@@ -1,0 +1,33 @@
+// The maker's web pages on the data service's host, which the program's links and the exported
+// HTML fragments use: the home page "/zak/", the report page "/zak/?s=report", and the club
+// badges, trend arrows and banner logo of the fragments.
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "league_answer.h"
+#include "options.h"
+
+namespace zak::dataservice {
+
+struct WebAnswer {
+  std::string_view contentType;
+  Bytes body;
+};
+
+struct WebAnswers {
+  WebAnswer home;
+  WebAnswer report;
+  std::map<std::string, WebAnswer, std::less<>> pictures;  // by path
+};
+
+// Built once at start; the home page shows the options' version, download address and history.
+WebAnswers MakeWebAnswers(const ServiceOptions& options);
+
+// The page or picture at this path and query; null when there is none.
+const WebAnswer* FindWebAnswer(const WebAnswers& web, std::string_view path,
+                               std::string_view query);
+
+}  // namespace zak::dataservice

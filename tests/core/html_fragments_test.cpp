@@ -202,11 +202,11 @@ INSTANTIATE_TEST_SUITE_P(Favourite, RealLastDay,
                                            FavouriteCase{"SlotBeyondTheTable", 20, ""}),
                          [](const auto& info) { return std::string(info.param.label); });
 
-TEST_F(HtmlFragments, OnlyTheTwoCommentLinesAndTheBlankLineEndInCrLf) {
+TEST_F(HtmlFragments, FourLineEndsPerFragmentAllCrLf) {
   const std::string text = BuildTableHtml(source, 0, 33, -1) + BuildMatchDayHtml(source, 0, 33, 4);
-  EXPECT_EQ(Count(text, "\n"), 6u);
-  EXPECT_EQ(Count(text, "\r\n"), 6u);
-  EXPECT_EQ(Count(text, "\r"), 6u);
+  EXPECT_EQ(Count(text, "\n"), 8u);
+  EXPECT_EQ(Count(text, "\r\n"), 8u);
+  EXPECT_EQ(Count(text, "\r"), 8u);
 }
 
 // --- Trend arrows -----------------------------------------------------------------------------

@@ -101,6 +101,7 @@ class FrmMain : public QWidget {
   void cmdPrintDay_Click() { PrintShownDay(false, true); }
   void cmdPrintTable_Click() { PrintShownDay(true, false); }
   void cmdPrintTableDay_Click() { PrintShownDay(true, true); }
+  void cmdHTMLExport_Click();
   void lblInfoURL_Click();
   void imgTeamLogo_Click();
   void lblMinusPoints_Click(int index);

@@ -7,6 +7,7 @@
 #include "core/maker.h"
 #include "frm_main.h"
 #include "ui/components/qt_text.h"
+#include "ui/html/frm_html.h"
 #include "ui/info/frm_info.h"
 #include "ui/info/frm_update.h"
 #include "ui/print/print_league.h"
@@ -14,9 +15,9 @@
 namespace zak::ui {
 
 void FrmMain::PrepareCommands() {
-  // HTML export and the data file: their buttons carry caption and tooltip but
-  // stay disabled until their windows exist.
-  commandsWithoutWindow_ = {cmdHTMLExport_, cmdExport_};
+  // The data file: its button carries caption and tooltip but stays disabled until its window
+  // exists.
+  commandsWithoutWindow_ = {cmdExport_};
   for (QPushButton* button : commandsWithoutWindow_) button->setEnabled(false);
   for (int i = 0; i < 2; ++i) {
     connect(cmdDownloadDays_[i], &QPushButton::clicked, this,
@@ -29,6 +30,7 @@ void FrmMain::PrepareCommands() {
   connect(cmdPrintTableDay_, &QPushButton::clicked, this, [this] { cmdPrintTableDay_Click(); });
   connect(cmdUpdateProgram_, &QPushButton::clicked, this, [this] { cmdUpdateProgram_Click(); });
   connect(cmdInfo_, &QPushButton::clicked, this, [this] { cmdInfo_Click(); });
+  connect(cmdHTMLExport_, &QPushButton::clicked, this, [this] { cmdHTMLExport_Click(); });
 }
 
 // The match-day menu switches these commands with its slide; one without its window stays off.
@@ -64,6 +66,14 @@ void FrmMain::cmdUpdateProgram_Click() {
 
 void FrmMain::cmdInfo_Click() {
   FrmInfo window(opener_, gateway_->ServerHost(), this);
+  window.Form_Load();
+  window.exec();
+}
+
+// The export starts from the league and the day on screen.
+void FrmMain::cmdHTMLExport_Click() {
+  FrmHtml window(data_, currentLeague_, cmbDays_[0]->currentIndex(), clocks_.today(),
+                 gateway_->ServerHost(), this);
   window.Form_Load();
   window.exec();
 }

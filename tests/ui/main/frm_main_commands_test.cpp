@@ -151,7 +151,6 @@ class FrmMainCommandsTest : public QObject {
     session.Start();
     QWidget& w = session.window();
     const std::tuple<const char*, const char*, const char*> commands[] = {
-        {"cmdHTMLExport", "HTML-Export...", "Export von Tabelle und Spieltag für HTML-Seiten"},
         {"cmdExport", "Daten im-/exportieren...",
          "Daten und Einstellungen von Datei importieren bzw. in Datei exportieren"}};
     auto verifyOff = [&] {
@@ -214,6 +213,27 @@ class FrmMainCommandsTest : public QObject {
     QCOMPARE(session.service().RequestCount("/zak/dl/fw1415.php?s=2") - requestsAtStart,
              versionRequests);
     QVERIFY(session.messages().empty());
+  }
+
+  // The export window opens modal over the league and the day on screen, and Esc closes it.
+  void htmlExportOpensOnTheDayOnScreen() {
+    MainWindowSession session;
+    session.Start();
+    QWidget& w = session.window();
+    Control<QComboBox>(w, "cmbDays", 0)->setCurrentIndex(9);
+    auto* button = Control<QPushButton>(w, "cmdHTMLExport");
+    QCOMPARE(button->text(), QString("HTML-Export..."));
+    QCOMPARE(button->toolTip(), QString("Export von Tabelle und Spieltag für HTML-Seiten"));
+    QString seen;
+    QTimer::singleShot(0, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr) return;
+      seen = modal->objectName() + "|" + Control<QComboBox>(*modal, "cmbLiga")->currentText() +
+             "|" + Control<QComboBox>(*modal, "cmbDay")->currentText();
+      QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(seen, QString("frmHTML|1. Bundesliga|10. Spieltag"));
   }
 };
 

@@ -154,7 +154,8 @@ std::string TeamLogoImage(const HtmlAddresses& addresses, std::int32_t teamId) {
 
 std::string TeamLogoByName(const HtmlAddresses& addresses, const TeamTable& table, int league,
                            std::string_view name) {
-  if (!ValidLeague(league)) return "";
+  // A free slot has no name and no badge: an empty fixture name matches nothing.
+  if (!ValidLeague(league) || name.empty()) return "";
   for (const TeamRow& row : table[league]) {
     if (NamesEqual(row.Name, name, 0)) return TeamLogoImage(addresses, row.Id);
   }

@@ -279,6 +279,13 @@ TEST_F(HtmlFragments, FixtureWithAnUnknownNameKeepsTheSpaceButHasNoBadge) {
       << text;
 }
 
+TEST_F(HtmlFragments, FixtureWithoutNamesGetsNoBadgeOfAFreeSlot) {
+  (*data)(0, 0, 33) = MatchRecord{};
+  const std::string text = BuildMatchDayHtml(source, 0, 33, -1);
+  EXPECT_EQ(text.find("t/a/0.gif"), std::string::npos);
+  EXPECT_NE(text.find(MatchRow("", " ", "&nbsp;:&nbsp;", " ")), std::string::npos) << text;
+}
+
 TEST_F(HtmlFragments, UnplayedFixtureShowsAnEmptyResultAndHighlightsOnlyTheName) {
   MatchRecord& match = (*data)(3, 0, 33);
   match.Played = false;

@@ -104,7 +104,7 @@ TEST_F(Service, VersionTextsNewsAndNotFound) {
   EXPECT_EQ(history.find('\r'), std::string::npos);
   EXPECT_EQ(Get(port, "/zak/dl/fw1415.php?s=0", "").body, "http://127.0.0.1:8014/zak/");
   EXPECT_EQ(Unshifted(Get(port, "/zak/ud/news1415.php", "").body), "Größte Neuigkeit");
-  for (const char* target : {"/", "/zak/dl/fw1415.php?s=3", "/zak/ud/gd1415.phpx", "/zak/"}) {
+  for (const char* target : {"/", "/zak/dl/fw1415.php?s=3", "/zak/ud/gd1415.phpx", "/zak/x"}) {
     const HttpAnswer answer = Get(port, target, ProgramAgent());
     EXPECT_EQ(answer.status, 404u) << target;
     EXPECT_NE(answer.body.find("Seite nicht gefunden"), std::string::npos);

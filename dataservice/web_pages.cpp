@@ -60,13 +60,13 @@ std::string ReportPage() {
   const std::string contact = HtmlEscape(kContactAddress);
   return Page("ZAK - Fehler melden",
               "<h1>Fehler melden</h1>\n"
-              "<p>Ist dir in ZAK 14/15 ein Fehler aufgefallen? Schreib uns eine E-Mail an "
+              "<p>Ist Ihnen in ZAK 14/15 ein Fehler aufgefallen? Schreiben Sie uns eine E-Mail an "
               "<a href=\"mailto:" +
                   contact + "\">" + contact +
                   "</a>.</p>\n"
                   "<p>Hilfreich sind: die Programmversion (im Info-Fenster), die Liga und der "
-                  "Spieltag, was du getan hast, was du erwartet hast und was stattdessen "
-                  "geschah. Eine falsche Tabelle oder ein falsches Ergebnis melde bitte mit "
+                  "Spieltag, was Sie getan haben, was Sie erwartet haben und was stattdessen "
+                  "geschah. Eine falsche Tabelle oder ein falsches Ergebnis melden Sie bitte mit "
                   "dem richtigen Ergebnis und einer Quelle.</p>\n"
                   "<p><a href=\"/zak/\">Zur Startseite</a></p>\n");
 }

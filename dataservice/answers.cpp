@@ -63,7 +63,7 @@ Reply VersionText(const FixedAnswers& fixed, std::string_view query) {
 
 }  // namespace
 
-FixedAnswers MakeFixedAnswers(const ServiceOptions& options) {
+FixedAnswers MakeFixedAnswers(const ServiceOptions& options, std::span<const WebPicture> pictures) {
   FixedAnswers fixed;
   fixed.nothingNew = Share(ShiftBytes(kAnswerNothingNew));
   fixed.wrongAgent = Share(ShiftBytes(kAnswerFiltered));
@@ -73,7 +73,7 @@ FixedAnswers MakeFixedAnswers(const ServiceOptions& options) {
   fixed.downloadAddress = Share(ToWindows1252(options.downloadAddress));
   fixed.news = Share(ShiftBytes(ToWindows1252(options.news)));
   fixed.notFound = Share(std::string(kNotFoundPage));
-  fixed.web = MakeWebAnswers(options);
+  fixed.web = MakeWebAnswers(options, pictures);
   return fixed;
 }
 

@@ -23,7 +23,9 @@ struct FixedAnswers {
   Bytes notFound;
   WebAnswers web;  // the maker's pages and pictures
 };
-FixedAnswers MakeFixedAnswers(const ServiceOptions& options);
+// `pictures`: the maker's pictures to serve (the service's own are WebPictures()).
+FixedAnswers MakeFixedAnswers(const ServiceOptions& options,
+                              std::span<const WebPicture> pictures = {});
 
 struct Reply {
   unsigned status = 200;

@@ -16,6 +16,7 @@
 #include "listener.h"
 #include "options.h"
 #include "season_watch.h"
+#include "web_pictures.h"
 
 namespace net = boost::asio;
 using namespace zak::dataservice;
@@ -34,7 +35,7 @@ int Serve(const ServiceOptions& options) {
     std::cerr << "zak-dataservice: " << error << "\n";
     return 1;
   }
-  const FixedAnswers fixed = MakeFixedAnswers(options);
+  const FixedAnswers fixed = MakeFixedAnswers(options, WebPictures());
   SessionRegistry sessions;
   const ServiceContext context{fixed, store, std::chrono::seconds(options.clientTimeoutSeconds),
                                sessions};

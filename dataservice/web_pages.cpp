@@ -1,9 +1,8 @@
 #include "web_pages.h"
 
-#include "core/html_fragments.h"
+#include "core/html_escape.h"
 #include "core/maker.h"
 #include "core/text_util.h"
-#include "web_pictures.h"
 
 namespace zak::dataservice {
 namespace {
@@ -73,9 +72,9 @@ std::string ReportPage() {
 
 }  // namespace
 
-WebAnswers MakeWebAnswers(const ServiceOptions& options) {
+WebAnswers MakeWebAnswers(const ServiceOptions& options, std::span<const WebPicture> pictures) {
   WebAnswers web{{kHtml, Share(HomePage(options))}, {kHtml, Share(ReportPage())}, {}};
-  for (const WebPicture& picture : WebPictures()) {
+  for (const WebPicture& picture : pictures) {
     web.pictures.emplace(std::string(picture.path),
                          WebAnswer{picture.contentType, Share(std::string(picture.bytes))});
   }

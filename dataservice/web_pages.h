@@ -4,11 +4,13 @@
 #pragma once
 
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "league_answer.h"
 #include "options.h"
+#include "web_pictures.h"
 
 namespace zak::dataservice {
 
@@ -24,7 +26,8 @@ struct WebAnswers {
 };
 
 // Built once at start; the home page shows the options' version, download address and history.
-WebAnswers MakeWebAnswers(const ServiceOptions& options);
+// The pictures are served by their paths.
+WebAnswers MakeWebAnswers(const ServiceOptions& options, std::span<const WebPicture> pictures);
 
 // The page or picture at this path and query; null when there is none.
 const WebAnswer* FindWebAnswer(const WebAnswers& web, std::string_view path,

@@ -104,30 +104,6 @@ HtmlAddresses HtmlAddresses::ForHost(std::string_view host) {
   return {HtmlEscape(ImageFolder(host)), HtmlEscape(HomePage(host)), HtmlEscape(BannerLogo(host))};
 }
 
-std::string HtmlEscape(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
 std::string HighlightFavourite(std::string_view text, bool isFavourite) {
   if (!isFavourite) return std::string(text);
   return "<b><span style=\"color:blue;\">" + std::string(text) + "</span></b>";

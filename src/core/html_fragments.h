@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "catalogue.h"
+#include "html_escape.h"
 #include "match_data.h"
 #include "table_order.h"
 
@@ -28,10 +29,6 @@ struct HtmlSource {
   const RankColourTable& rankColour;
   HtmlAddresses addresses;
 };
-
-// Text made safe inside an element or a quoted attribute: & < > " become entities. Data from
-// the network passes through here, so a hostile service cannot put markup into a user's page.
-std::string HtmlEscape(std::string_view text);
 
 // The text in bold blue when it belongs to the favourite club, otherwise unchanged.
 std::string HighlightFavourite(std::string_view text, bool isFavourite);

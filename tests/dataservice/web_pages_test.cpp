@@ -12,7 +12,7 @@ class WebPages : public testing::Test {
     options_.latestVersion = "2.0.9.3";
     options_.history = "v2.0.9.3 (01.06.2015)\r\n- Tabelle & <Spieltag>\r\n\r\nv2.0.9.2\r\n- ä";
     options_.downloadAddress = "http://zak.example/dl?v=2&x=\"";
-    fixed_ = MakeFixedAnswers(options_);
+    fixed_ = MakeFixedAnswers(options_, WebPictures());
   }
   Reply Ask(std::string_view target) { return AnswerRequest(fixed_, leagues_, target, ""); }
   std::string Page(std::string_view target) {

@@ -1,5 +1,6 @@
 #include "message_box.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 #include "core/maker.h"
@@ -26,6 +27,18 @@ void MessageBoxHelper::Show(MessageKind kind, const QString& text, const QString
   // Messages may quote what the network or a file said: never read them as markup.
   box.setTextFormat(Qt::PlainText);
   box.exec();
+}
+
+bool MessageBoxHelper::AskYesNo(const QString& text, const QString& title) {
+  const ShownMessage question{MessageKind::kInformation, text,
+                              title.isEmpty() ? DefaultTitle() : title};
+  if (questionAnswerer_) return questionAnswerer_(question);
+  QMessageBox box(QMessageBox::Information, question.title, question.text,
+                  QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setTextFormat(Qt::PlainText);
+  box.button(QMessageBox::Yes)->setText("Ja");
+  box.button(QMessageBox::No)->setText("Nein");
+  return box.exec() == QMessageBox::Yes;
 }
 
 }  // namespace zak::ui

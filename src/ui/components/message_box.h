@@ -1,5 +1,6 @@
 // Every message the program shows goes through here: a message box with the program's title,
-// a warning or information icon and an OK button. A test can answer the boxes in advance.
+// a warning or information icon and an OK button, or a question with Yes and No. A test can
+// answer the boxes in advance.
 #pragma once
 
 #include <QString>
@@ -33,9 +34,19 @@ class MessageBoxHelper : public MessageSink {
   // had read it and pressed OK.
   void AnswerInAdvance(Answerer answerer) { answerer_ = std::move(answerer); }
 
+  // A question with Yes and No buttons and the information icon; true when Yes was pressed.
+  bool AskYesNo(const QString& text, const QString& title = {});
+
+  using QuestionAnswerer = std::function<bool(const ShownMessage&)>;
+  // From now on each question is handed to `answerer`, whose result stands for the button.
+  void AnswerQuestionsInAdvance(QuestionAnswerer answerer) {
+    questionAnswerer_ = std::move(answerer);
+  }
+
  private:
   QWidget* parent_;
   Answerer answerer_;
+  QuestionAnswerer questionAnswerer_;
 };
 
 }  // namespace zak::ui

@@ -8,6 +8,7 @@
 #include "ui/components/pictures.h"
 #include "ui/components/qt_text.h"
 #include "ui/components/twips.h"
+#include "ui/datafile/frm_export.h"
 #include "ui/options/frm_options.h"
 #include "ui/stats/frm_stats.h"
 
@@ -43,6 +44,7 @@ void FrmMain::ConnectHandlers() {
   connect(cmdShowCurTable_, &QPushButton::clicked, this, [this] { cmdShowCurTable_Click(); });
   connect(cmdPreferences_, &QPushButton::clicked, this, [this] { cmdPreferences_Click(); });
   connect(cmdStatistics_, &QPushButton::clicked, this, [this] { cmdStatistics_Click(); });
+  connect(cmdExport_, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
 }
 
 // Both league lists hold the same entries; a choice in one selects the same entry in the other,
@@ -96,6 +98,15 @@ void FrmMain::cmdStatistics_Click() {
 QString FrmMain::ReadyText() const {
   if (!clocks_.replay) return QStringLiteral("Fertig");
   return QStringLiteral("Fertig (Stand %1)").arg(ToQString(GermanDate(clocks_.today())));
+}
+
+// The data file window; after an import it reloads the leagues with this window's status bar
+// and lets this window show its league again.
+void FrmMain::cmdExport_Click() {
+  FrmExport window(
+      Context(), *ctrStatusProgress_, [this] { UpdateData(currentLeague_); }, this);
+  window.Form_Load();
+  window.exec();
 }
 
 }  // namespace zak::ui

@@ -69,6 +69,7 @@ class FrmMain : public QWidget {
   void cmdUpdateProgram_Click();
   void cmdInfo_Click();
   void cmdStatistics_Click();
+  void cmdExport_Click();
 
   // Result editing: the goal boxes txtResults(2m) and (2m + 1) of match slot m, and the
   // take-over of the whole day on screen. `key` is a character code; 0 swallows the key.
@@ -185,7 +186,6 @@ class FrmMain : public QWidget {
   void SetStripHighlight(bool highlighted);
   void PlaceRowHighlight(int top);
   void PrepareCommands();
-  void EnableCommand(QPushButton* button, bool enabled);
 
   ProgramData& data_;
   WindowClocks clocks_;
@@ -201,8 +201,6 @@ class FrmMain : public QWidget {
   float dayPanelTop_ = 8120;
   int rowHighlightTop_ = 900;
   QPushButton* defaultButton_ = nullptr;
-  // Commands whose windows the program does not have yet: they stay disabled.
-  std::vector<QPushButton*> commandsWithoutWindow_;
 
   // Header and links.
   QLabel* lblNewsLine_ = nullptr;

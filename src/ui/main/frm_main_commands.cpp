@@ -15,10 +15,6 @@
 namespace zak::ui {
 
 void FrmMain::PrepareCommands() {
-  // The data file: its button carries caption and tooltip but stays disabled until its window
-  // exists.
-  commandsWithoutWindow_ = {cmdExport_};
-  for (QPushButton* button : commandsWithoutWindow_) button->setEnabled(false);
   for (int i = 0; i < 2; ++i) {
     connect(cmdDownloadDays_[i], &QPushButton::clicked, this,
             [this, i] { cmdDownloadDays_Click(i); });
@@ -31,13 +27,6 @@ void FrmMain::PrepareCommands() {
   connect(cmdUpdateProgram_, &QPushButton::clicked, this, [this] { cmdUpdateProgram_Click(); });
   connect(cmdInfo_, &QPushButton::clicked, this, [this] { cmdInfo_Click(); });
   connect(cmdHTMLExport_, &QPushButton::clicked, this, [this] { cmdHTMLExport_Click(); });
-}
-
-// The match-day menu switches these commands with its slide; one without its window stays off.
-void FrmMain::EnableCommand(QPushButton* button, bool enabled) {
-  const bool hasWindow = std::find(commandsWithoutWindow_.begin(), commandsWithoutWindow_.end(),
-                                   button) == commandsWithoutWindow_.end();
-  button->setEnabled(enabled && hasWindow);
 }
 
 // The league on screen, asked for with update count 0 so that the service sends everything.

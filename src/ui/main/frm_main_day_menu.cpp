@@ -66,18 +66,18 @@ void FrmMain::DayMenuOpened() {
   cmbLiga_[1]->setEnabled(false);
   SetDefaultButton(cmdUpdateTable_);
   cmdUpdateTable_->setEnabled(true);
-  EnableCommand(cmdPrintDay_, true);
+  cmdPrintDay_->setEnabled(true);
   cmdDownloadDays_[0]->setEnabled(false);
   cmdDownloadDays_[1]->setEnabled(true);
-  EnableCommand(cmdPrintTableDay_, true);
+  cmdPrintTableDay_->setEnabled(true);
   cmdShowCurTable_->setEnabled(false);
-  EnableCommand(cmdPrintTable_, false);
+  cmdPrintTable_->setEnabled(false);
   txtResults_[0]->setFocus(Qt::OtherFocusReason);
   imgOpenDay_[1]->show();
   for (QPushButton* button : {cmdInfo_, cmdPreferences_, cmdUpdateProgram_}) {
     button->setFocusPolicy(Qt::ClickFocus);  // out of the tab order, still clickable
   }
-  EnableCommand(cmdStatistics_, false);
+  cmdStatistics_->setEnabled(false);
 }
 
 void FrmMain::DayMenuClosed() {
@@ -89,7 +89,7 @@ void FrmMain::DayMenuClosed() {
   fraDays_->setEnabled(false);
   cmdDownloadDays_[0]->setEnabled(true);
   cmdDownloadDays_[1]->setEnabled(false);
-  EnableCommand(cmdPrintTable_, true);
+  cmdPrintTable_->setEnabled(true);
   cmdUpdateTable_->setEnabled(false);
   SetDefaultButton(cmdShowCurTable_);
   cmdShowCurTable_->setEnabled(true);
@@ -97,14 +97,14 @@ void FrmMain::DayMenuClosed() {
   MoveDayPanel(kDayPanelClosedTop);
   tmrOpenDay_->stop();
   lblDayMenu_->show();
-  EnableCommand(cmdPrintDay_, false);
-  EnableCommand(cmdPrintTableDay_, false);
+  cmdPrintDay_->setEnabled(false);
+  cmdPrintTableDay_->setEnabled(false);
   imgOpenDay_[0]->show();
   imgOpenDay_[1]->hide();
   for (QPushButton* button : {cmdInfo_, cmdPreferences_, cmdUpdateProgram_}) {
     button->setFocusPolicy(Qt::StrongFocus);
   }
-  EnableCommand(cmdStatistics_, true);
+  cmdStatistics_->setEnabled(true);
 }
 
 // The default button is drawn as such, and Enter presses it (PressEnter).

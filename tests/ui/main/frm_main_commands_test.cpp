@@ -144,31 +144,30 @@ class FrmMainCommandsTest : public QObject {
     QVERIFY(!Control(w, "lblWait")->isVisible());
   }
 
-  // Their windows come later: caption and tooltip now, enabled then. The slide of the
-  // match-day menu, which switches some of them, leaves them off.
-  void commandsWithoutTheirWindowsStayOff() {
+  // Every command has its window now; the slide of the match-day menu switches the ones that
+  // belong to the table or to the day on screen, and leaves the others on.
+  void theSlideSwitchesTheCommandsOfTheDayOnScreen() {
     MainWindowSession session;
     session.Start();
     QWidget& w = session.window();
-    const std::tuple<const char*, const char*, const char*> commands[] = {
-        {"cmdExport", "Daten im-/exportieren...",
-         "Daten und Einstellungen von Datei importieren bzw. in Datei exportieren"}};
-    auto verifyOff = [&] {
-      for (const auto& [name, caption, tooltip] : commands) {
-        auto* button = Control<QPushButton>(w, name);
-        QVERIFY2(!button->isEnabled(), name);
-        QCOMPARE(button->text(), QString(caption));
-        QCOMPARE(button->toolTip(), QString(tooltip));
+    const char* always[] = {"cmdHTMLExport",  "cmdExport",        "cmdReportBug",
+                            "cmdPreferences", "cmdUpdateProgram", "cmdInfo"};
+    const char* closedOnly[] = {"cmdPrintTable", "cmdStatistics"};
+    const char* openOnly[] = {"cmdPrintDay", "cmdPrintTableDay"};
+    auto verify = [&](bool open) {
+      for (const char* name : always) QVERIFY2(Control<QPushButton>(w, name)->isEnabled(), name);
+      for (const char* name : closedOnly) {
+        QVERIFY2(Control<QPushButton>(w, name)->isEnabled() == !open, name);
+      }
+      for (const char* name : openOnly) {
+        QVERIFY2(Control<QPushButton>(w, name)->isEnabled() == open, name);
       }
     };
-    verifyOff();
-    for (int i = 0; i < 2; ++i) {
-      session.SlideDayMenu();
-      verifyOff();
-    }
-    for (const char* name : {"cmdReportBug", "cmdPreferences", "cmdUpdateProgram", "cmdInfo"}) {
-      QVERIFY2(Control<QPushButton>(w, name)->isEnabled(), name);
-    }
+    verify(false);
+    session.SlideDayMenu();
+    verify(true);
+    session.SlideDayMenu();
+    verify(false);
   }
 
   // Each opens its window modal, centred over the main window; Esc closes it again.
@@ -234,6 +233,35 @@ class FrmMainCommandsTest : public QObject {
     });
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(seen, QString("frmHTML|1. Bundesliga|10. Spieltag"));
+  }
+
+  // The data file window opens modal over the main window; closing it changes nothing here.
+  void dataFileCommandOpensItsWindowModal() {
+    MainWindowSession session;
+    session.Start();
+    auto* button = Control<QPushButton>(session.window(), "cmdExport");
+    QCOMPARE(button->text(), QString("Daten im-/exportieren..."));
+    QCOMPARE(button->toolTip(),
+             QString("Daten und Einstellungen von Datei importieren bzw. in Datei exportieren"));
+    QVERIFY(button->isEnabled());
+    QString opened;
+    bool modal = false;
+    // Looks for the window while it runs its own event loop, then closes it.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+      QWidget* window = QApplication::activeModalWidget();
+      if (window == nullptr) return;
+      closer.stop();
+      opened = window->objectName();
+      modal = window->isModal();
+      window->close();
+    });
+    closer.start(10);
+    const int displays = session.window().DisplayCount();
+    button->click();
+    QCOMPARE(opened, QString("frmExport"));
+    QVERIFY(modal);
+    QCOMPARE(session.window().DisplayCount(), displays);
   }
 };
 

@@ -49,7 +49,11 @@ Reply LeagueData(const FixedAnswers& fixed, const LeagueSnapshot& leagues, std::
   const auto ui = ParseInt32(Parameter(query, kUpdateCountParameter).value_or(""));
   if (!l || *l < 1 || *l > kLeagueCount || !ui) return {200, kText, fixed.unavailable};
   const LeagueAnswer& league = leagues[*l - 1];
-  if (league.count == 0 || *ui == league.count) return {200, kText, fixed.nothingNew};
+  // A published count above ours was given by an instance that has read a newer manifest:
+  // the client's copy is newer than ours, and ours must not replace it.
+  if (league.count == 0 || *ui == league.count || (league.published && *ui > league.count)) {
+    return {200, kText, fixed.nothingNew};
+  }
   return {200, kText, league.bytes};
 }
 

@@ -27,6 +27,9 @@ std::uint64_t Fingerprint(std::string_view bytes);
 struct LeagueAnswer {
   std::int32_t count = 0;  // 0: no data yet
   Bytes bytes;             // null while count is 0
+  // The count comes from the season folder's manifest: every instance gives it to the same
+  // data, and a client sending a higher one already holds newer data than this instance.
+  bool published = false;
 };
 
 // What is being served, replaced as a whole when a season file changes.

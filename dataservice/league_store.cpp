@@ -5,6 +5,7 @@
 
 #include "access_log.h"
 #include "core/season_file.h"
+#include "manifest.h"
 
 namespace zak::dataservice {
 namespace {
@@ -47,7 +48,7 @@ bool LeagueStore::Refresh() {
   auto next = std::make_shared<LeagueSnapshot>(*current_.load());
   bool published = false;
   bool counted = false;
-  bool waiting = false;
+  bool waiting = LookAtManifest();
   for (int league = 0; league < kLeagueCount; ++league) {
     const Look look = LookAt(league, *next, counted);
     waiting = waiting || look == Look::kWaiting;
@@ -104,18 +105,81 @@ bool LeagueStore::Take(int league, const std::string& path, const std::string& b
     return false;
   }
   const std::string dataBytes = LeagueDataBytes(*data, league);
+  const std::uint64_t fingerprint = Fingerprint(dataBytes);
   LeagueState& state = state_[league];
-  if (state.count == 0 || state.fingerprint != Fingerprint(dataBytes)) {
+  const bool published = manifest_.has_value();
+  if (published) {
+    if (!TakePublishedCount(league, fingerprint, counted)) return false;
+  } else if (state.count == 0 || state.fingerprint != fingerprint) {
     if (state.count < std::numeric_limits<std::int32_t>::max()) ++state.count;
-    state.fingerprint = Fingerprint(dataBytes);
+    state.fingerprint = fingerprint;
     counted = true;
   }
-  if (next[league].count == state.count) return false;
+  if (next[league].count == state.count && next[league].published == published) return false;
   next[league] = {state.count,
-                  std::make_shared<const std::string>(LeagueAnswerBytes(dataBytes, state.count))};
+                  std::make_shared<const std::string>(LeagueAnswerBytes(dataBytes, state.count)),
+                  published};
   Log(league,
       std::to_string(read.matches) + " matches, update count " + std::to_string(state.count));
   return true;
+}
+
+bool LeagueStore::TakePublishedCount(int league, std::uint64_t fingerprint, bool& counted) {
+  const LeagueState& entry = (*manifest_)[league];
+  LeagueState& state = state_[league];
+  if (entry.count == 0) {
+    Log(league, "not in the manifest; not taken");
+    return false;
+  }
+  const std::string count = std::to_string(entry.count);
+  if (entry.fingerprint != fingerprint) {
+    Log(league, "data differ from those of the manifest's update count " + count +
+                    "; the last answer stays until both agree");
+    return false;
+  }
+  if (!MayFollow(state, entry)) {
+    Log(league, "the manifest's update count " + count + " does not follow " +
+                    std::to_string(state.count) + " served before; not taken");
+    return false;
+  }
+  counted = counted || state != entry;
+  state = entry;
+  return true;
+}
+
+bool LeagueStore::LookAtManifest() {
+  const std::string path = ManifestPath(seasonDir_);
+  const FileReadResult read = ReadRegularFile(path);
+  if (!read.file) {
+    if (read.missing && !manifest_) return false;  // counts of our own, kept in the state file
+    if (!manifest_) manifest_.emplace();
+    NoteManifestProblem(path +
+                        (read.missing ? " is gone" : " cannot be read (" + read.error + ")"));
+    return false;
+  }
+  if (read.file->changedWhileRead) return true;
+  const std::uint64_t seen = Fingerprint(read.file->bytes);
+  if (seen == manifestSeen_) return false;
+  manifestSeen_ = seen;
+  const auto manifest = ParseState(read.file->bytes);
+  if (!manifest) {
+    if (!manifest_) manifest_.emplace();
+    NoteManifestProblem(path + " is damaged");
+    return false;
+  }
+  manifestProblem_.clear();
+  if (manifest == manifest_) return false;
+  manifest_ = manifest;
+  // Every league is weighed again against the new counts, also one whose file is unchanged.
+  taken_.fill(std::nullopt);
+  WriteLogLine("manifest " + path + " read");
+  return false;
+}
+
+void LeagueStore::NoteManifestProblem(const std::string& problem) {
+  if (problem == manifestProblem_) return;
+  manifestProblem_ = problem;
+  WriteLogLine(problem + "; the counts of the last manifest read stay");
 }
 
 // Logged once per kind of problem, not at every look; a league without a file is normal.

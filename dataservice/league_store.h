@@ -1,5 +1,7 @@
 // The leagues being served: reads the season files, keeps each league's answer ready, and
-// raises a league's update count whenever the data it serves changes.
+// raises a league's update count whenever the data it serves changes. When the season folder has
+// a manifest, the counts are the manifest's instead: a league is served only with the count whose
+// fingerprint matches the data read, and keeps its last answer until file and manifest agree.
 #pragma once
 
 #include <array>
@@ -7,6 +9,7 @@
 #include <chrono>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
 #include "league_answer.h"
@@ -26,7 +29,8 @@ class LeagueStore {
 
   // Reads the counts of earlier runs and the season files, looking twice at a file that has
   // just changed. A state file that exists but cannot be read is an error: counts must never go
-  // back, or a client would take old data for new.
+  // back, or a client would take old data for new. With a manifest the state file holds the
+  // counts served, and a manifest count below them is not taken.
   std::string Start();
 
   // Looks at every season file again. A file whose bytes are unchanged is skipped; a file with
@@ -48,7 +52,14 @@ class LeagueStore {
   };
   enum class Look { kUnchanged, kWaiting, kTaken };
 
+  // Reads the manifest when it has changed; true when it changed while being read. Once the
+  // folder has had a manifest, its counts stay until a readable one replaces it: a manifest
+  // that is gone or damaged never hands the leagues back to counts of this instance's own.
+  bool LookAtManifest();
+  void NoteManifestProblem(const std::string& problem);
   Look LookAt(int league, LeagueSnapshot& next, bool& counted);
+  // The manifest's count for data with this fingerprint, taken into the state.
+  bool TakePublishedCount(int league, std::uint64_t fingerprint, bool& counted);
   bool Take(int league, const std::string& path, const std::string& bytes, LeagueSnapshot& next,
             bool& counted);
   void NoteUnreadable(int league, const std::string& path, const FileReadResult& read);
@@ -64,6 +75,9 @@ class LeagueStore {
   std::array<std::optional<Sighting>, kLeagueCount> waiting_{};
   std::array<std::chrono::steady_clock::time_point, kLeagueCount> waitingSince_{};
   std::array<std::string, kLeagueCount> lastProblem_{};
+  std::optional<ServiceState> manifest_;
+  std::optional<std::uint64_t> manifestSeen_;  // fingerprint of the manifest bytes last read
+  std::string manifestProblem_;
   std::atomic<std::shared_ptr<const LeagueSnapshot>> current_;
 };
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <iostream>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "access_log.h"
@@ -15,6 +16,7 @@
 #include "league_store.h"
 #include "listener.h"
 #include "options.h"
+#include "publish.h"
 #include "season_watch.h"
 #include "web_pictures.h"
 
@@ -75,11 +77,36 @@ int Serve(const ServiceOptions& options) {
   return 0;
 }
 
+// The publishing step: 0 when the manifest was written, 1 when it was refused, 2 on bad
+// arguments.
+int RunPublish(const std::vector<std::string>& args) {
+  const ParsedPublishOptions parsed = ParsePublishOptions(args);
+  if (std::holds_alternative<PublishHelp>(parsed)) {
+    std::cout << PublishUsageText();
+    return 0;
+  }
+  if (const auto* error = std::get_if<std::string>(&parsed)) {
+    std::cerr << "zak-dataservice publish: " << *error << "\n\n" << PublishUsageText();
+    return 2;
+  }
+  const PublishResult result = Publish(std::get<PublishOptions>(parsed));
+  for (const std::string& line : result.lines) std::cout << line << "\n";
+  if (!result.error.empty()) {
+    std::cerr << "zak-dataservice publish: " << result.error
+              << "\nnothing published; the manifest stays as it was\n";
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   // A client or a log reader that went away must not end the service.
   std::signal(SIGPIPE, SIG_IGN);
+  if (argc > 1 && std::string_view(argv[1]) == "publish") {
+    return RunPublish(std::vector<std::string>(argv + 2, argv + argc));
+  }
   const ParsedOptions parsed =
       ParseOptions(std::vector<std::string>(argv + 1, argv + argc), DefaultOptions());
   if (std::holds_alternative<HelpRequested>(parsed)) {

@@ -126,6 +126,7 @@ ServiceOptions DefaultOptions() {
 
 std::string UsageText() {
   return R"(Usage: zak-dataservice [options]
+       zak-dataservice publish --season DIR [--state FILE]   (see publish --help)
 Serves league data, version texts and the news line of ZAK 14/15 over HTTP.
 
   --bind ADDRESS            address to listen on (default 127.0.0.1)
@@ -141,6 +142,10 @@ Serves league data, version texts and the news line of ZAK 14/15 over HTTP.
   --history-file FILE       the same, read from a file
   --download-address TEXT   answer of ?s=0 (default: the maker's home page)
   --news TEXT               news line of /zak/ud/news1415.php
+
+With DIR/manifest.tsv (written by "zak-dataservice publish --season DIR") every league's count
+comes from it, so instances serving copies of DIR answer alike; --state then only keeps this
+instance from ever serving a lower count.
 
 The first line on standard output is "listening on ADDRESS:PORT" once requests are taken.
 SIGHUP: look at the season files now. SIGTERM, SIGINT: stop.

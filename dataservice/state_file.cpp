@@ -27,6 +27,15 @@ std::string SystemError(const std::string& what, const std::string& path) {
   return what + " \"" + path + "\": " + std::strerror(errno);
 }
 
+// After a rename the new name is on disk only once the folder is flushed too; a failure here
+// leaves a complete file under one of the two names, so it is not reported.
+void SyncFolder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 }  // namespace
 
 std::string FormatState(const ServiceState& state) {
@@ -83,13 +92,16 @@ StateReadResult ReadStateFile(const std::string& path) {
 }
 
 std::string WriteStateFile(const std::string& path, const ServiceState& state) {
+  return WriteTextAtomically(path, FormatState(state));
+}
+
+std::string WriteTextAtomically(const std::string& path, const std::string& text) {
   const std::filesystem::path target(path);
   std::error_code ec;
   if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ec);
   const std::string temporary = path + ".tmp" + std::to_string(::getpid());
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return SystemError("cannot create", temporary);
-  const std::string text = FormatState(state);
   std::size_t written = 0;
   while (written < text.size()) {
     const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
@@ -109,6 +121,7 @@ std::string WriteStateFile(const std::string& path, const ServiceState& state) {
     ::unlink(temporary.c_str());
     return error;
   }
+  SyncFolder(target.has_parent_path() ? target.parent_path().string() : ".");
   return {};
 }
 

@@ -35,4 +35,8 @@ StateReadResult ReadStateFile(const std::string& path);
 // sees either the old or the new counts. Creates the folder. Returns an error text or "".
 std::string WriteStateFile(const std::string& path, const ServiceState& state);
 
+// The same for any text: a reader of `path` sees the whole old text or the whole new one, never
+// a mixture, and the rename itself is flushed to the folder.
+std::string WriteTextAtomically(const std::string& path, const std::string& text);
+
 }  // namespace zak::dataservice

@@ -42,6 +42,18 @@ TEST_F(Answers, LeagueDataByCountAndAgent) {
   EXPECT_EQ(Plain(Ask("/zak/ud/gd1415.php?l=99&ui=0", "")), "t(%)rwz81");  // agent first
 }
 
+// A count from the manifest is the same on every instance; a client sending a higher one got it
+// from an instance that already serves newer data, and keeps that data.
+TEST_F(Answers, AHigherPublishedCountIsNothingNewAHigherOwnCountGetsTheData) {
+  leagues_[1] = {4, std::make_shared<const std::string>(LeagueAnswerBytes("1|y", 4)), true};
+  EXPECT_EQ(Plain(Ask("/zak/ud/gd1415.php?l=2&ui=5")), "q)W7kd45%");
+  EXPECT_EQ(Plain(Ask("/zak/ud/gd1415.php?l=2&ui=2147483647")), "q)W7kd45%");
+  EXPECT_EQ(Plain(Ask("/zak/ud/gd1415.php?l=2&ui=3")), "1|y<>4");
+  EXPECT_EQ(Plain(Ask("/zak/ud/gd1415.php?l=2&ui=-5")), "1|y<>4");
+  // Counts of this instance's own: a higher one is from before a lost state file.
+  EXPECT_EQ(Plain(Ask("/zak/ud/gd1415.php?l=1&ui=5")), "1|x<>4");
+}
+
 TEST_F(Answers, RequestsTheProgramNeverMakesAreUnavailable) {
   for (const char* query : {"l=0&ui=0", "l=9&ui=0", "l=1&ui=", "l=1&ui=1x", "l=1", "ui=0",
                             "l=1&ui=99999999999", "l=%31&ui=0", ""}) {

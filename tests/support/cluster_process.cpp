@@ -1,0 +1,109 @@
+#include "cluster_process.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "free_port.h"
+
+extern char** environ;
+
+namespace zak::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+std::string ReadAll(const std::filesystem::path& path) {
+  std::ifstream in(path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::uint16_t PortAfterColon(const std::string& line) {
+  return static_cast<std::uint16_t>(std::stoi(line.substr(line.rfind(':') + 1)));
+}
+
+}  // namespace
+
+ClusterProcess::ClusterProcess(int instances, const std::filesystem::path& season,
+                               std::vector<std::string> serviceArguments) {
+  const std::uint16_t port = FreePort();
+  std::vector<std::string> args = {ZAK_RUN_CLUSTER,
+                                   std::to_string(instances),
+                                   "--port",
+                                   std::to_string(port),
+                                   "--season",
+                                   season.string(),
+                                   "--service",
+                                   ZAK_DATASERVICE,
+                                   "--"};
+  args.insert(args.end(), serviceArguments.begin(), serviceArguments.end());
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+
+  const std::string out = (folder_.path() / "out").string();
+  const std::string err = (folder_.path() / "err").string();
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  const int spawned = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) {
+    pid_ = -1;
+    return;
+  }
+  const auto deadline = std::chrono::steady_clock::now() + 120s;
+  while (std::chrono::steady_clock::now() < deadline && waitpid(pid_, nullptr, WNOHANG) == 0) {
+    std::istringstream lines(ReadAll(out));
+    std::vector<std::uint16_t> ports;
+    for (std::string line; std::getline(lines, line);) {
+      if (line.starts_with("instance ")) ports.push_back(PortAfterColon(line));
+      if (line.starts_with("listening on ")) {
+        instancePorts_ = ports;
+        port_ = PortAfterColon(line);
+        return;
+      }
+    }
+    std::this_thread::sleep_for(50ms);
+  }
+  Stop();
+}
+
+ClusterProcess::~ClusterProcess() { Stop(); }
+
+std::string ClusterProcess::host() const { return "127.0.0.1:" + std::to_string(port_); }
+
+int ClusterProcess::Stop(std::chrono::seconds limit) {
+  if (pid_ <= 0) return -1;
+  kill(pid_, SIGTERM);
+  int status = 0;
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (waitpid(pid_, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, &status, 0);
+      pid_ = -1;
+      return -2;
+    }
+    std::this_thread::sleep_for(20ms);
+  }
+  pid_ = -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string ClusterProcess::Output() const {
+  return ReadAll(folder_.path() / "out") + ReadAll(folder_.path() / "err");
+}
+
+}  // namespace zak::testing

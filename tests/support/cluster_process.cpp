@@ -26,8 +26,18 @@ std::string ReadAll(const std::filesystem::path& path) {
   return text.str();
 }
 
-std::uint16_t PortAfterColon(const std::string& line) {
-  return static_cast<std::uint16_t>(std::stoi(line.substr(line.rfind(':') + 1)));
+std::uint16_t PortAfterColon(const std::string& address) {
+  return static_cast<std::uint16_t>(std::stoi(address.substr(address.rfind(':') + 1)));
+}
+
+// "instance I: ADDRESS pid PID log FILE".
+ClusterProcess::Instance InstanceOf(const std::string& line) {
+  std::istringstream words(line);
+  std::string instance, index, address, pid, log;
+  ClusterProcess::Instance result;
+  words >> instance >> index >> address >> pid >> result.pid >> log >> result.log;
+  result.port = PortAfterColon(address);
+  return result;
 }
 
 }  // namespace
@@ -66,11 +76,11 @@ ClusterProcess::ClusterProcess(int instances, const std::filesystem::path& seaso
   const auto deadline = std::chrono::steady_clock::now() + 120s;
   while (std::chrono::steady_clock::now() < deadline && waitpid(pid_, nullptr, WNOHANG) == 0) {
     std::istringstream lines(ReadAll(out));
-    std::vector<std::uint16_t> ports;
+    std::vector<Instance> instances;
     for (std::string line; std::getline(lines, line);) {
-      if (line.starts_with("instance ")) ports.push_back(PortAfterColon(line));
+      if (line.starts_with("instance ")) instances.push_back(InstanceOf(line));
       if (line.starts_with("listening on ")) {
-        instancePorts_ = ports;
+        instances_ = instances;
         port_ = PortAfterColon(line);
         return;
       }
@@ -100,6 +110,10 @@ int ClusterProcess::Stop(std::chrono::seconds limit) {
   }
   pid_ = -1;
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string ClusterProcess::InstanceLog(std::size_t index) const {
+  return ReadAll(instances_.at(index).log);
 }
 
 std::string ClusterProcess::Output() const {

@@ -29,8 +29,14 @@ class ClusterProcess {
   // nginx's port, and "127.0.0.1:<port>" in the form of the settings store's "Host" value.
   std::uint16_t port() const { return port_; }
   std::string host() const;
-  // The instances' own ports, for asking one of them directly.
-  const std::vector<std::uint16_t>& instancePorts() const { return instancePorts_; }
+  struct Instance {
+    std::uint16_t port = 0;
+    pid_t pid = -1;
+    std::filesystem::path log;  // its standard error: the access log and its notes
+  };
+  // The instances as the script started them, for asking or signalling one of them directly.
+  const std::vector<Instance>& instances() const { return instances_; }
+  std::string InstanceLog(std::size_t index) const;
 
   // SIGTERM to the script, then its exit status: -1 when it did not end normally or was not
   // running, -2 when it had not ended after `limit` and was killed.
@@ -42,7 +48,7 @@ class ClusterProcess {
   TemporaryFolder folder_;
   pid_t pid_ = -1;
   std::uint16_t port_ = 0;
-  std::vector<std::uint16_t> instancePorts_;
+  std::vector<Instance> instances_;
 };
 
 }  // namespace zak::testing

@@ -152,7 +152,6 @@ bool LeagueStore::LookAtManifest() {
   const FileReadResult read = ReadRegularFile(path);
   if (!read.file) {
     if (read.missing && !manifest_) return false;  // counts of our own, kept in the state file
-    if (!manifest_) manifest_.emplace();
     NoteManifestProblem(path +
                         (read.missing ? " is gone" : " cannot be read (" + read.error + ")"));
     return false;
@@ -163,7 +162,6 @@ bool LeagueStore::LookAtManifest() {
   manifestSeen_ = seen;
   const auto manifest = ParseState(read.file->bytes);
   if (!manifest) {
-    if (!manifest_) manifest_.emplace();
     NoteManifestProblem(path + " is damaged");
     return false;
   }
@@ -176,10 +174,15 @@ bool LeagueStore::LookAtManifest() {
   return false;
 }
 
+// A folder that has a manifest is published, even when the manifest cannot be read: no count of
+// this instance's own is given from then on.
 void LeagueStore::NoteManifestProblem(const std::string& problem) {
+  const bool first = !manifest_;
+  if (first) manifest_.emplace();
   if (problem == manifestProblem_) return;
   manifestProblem_ = problem;
-  WriteLogLine(problem + "; the counts of the last manifest read stay");
+  WriteLogLine(problem + (first ? "; no league is taken until a readable one comes"
+                                : "; the counts of the last manifest read stay"));
 }
 
 // Logged once per kind of problem, not at every look; a league without a file is normal.

@@ -4,6 +4,7 @@
 
 #include "core/maker.h"
 #include "core/season_replay.h"
+#include "service/league_loading.h"
 #include "settings/settings_store.h"
 #include "ui/components/pictures.h"
 #include "ui/components/qt_text.h"
@@ -34,6 +35,13 @@ FrmMain::~FrmMain() = default;
 
 ServiceContext FrmMain::Context() {
   return ServiceContext{data_, *gateway_, messages_, clocks_.today};
+}
+
+// After anything that stores (a choice, a take-over, a window closed): a failed write of the
+// settings is told once a run.
+void FrmMain::TellStoreFailure() {
+  ServiceContext context = Context();
+  zak::TellStoreFailure(context);
 }
 
 void FrmMain::ConnectHandlers() {
@@ -67,7 +75,7 @@ void FrmMain::SelectLeague(int league, bool& changed) {
   if (league == currentLeague_) return;
   currentLeague_ = league;
   changed = UpdateData(league);
-  SaveSettingValue(kSectionStart, "liga", std::to_string(currentLeague_));
+  if (!SaveSettingValue(kSectionStart, "liga", std::to_string(currentLeague_))) TellStoreFailure();
   PlaceRowHighlight(915 - 15);
 }
 
@@ -87,12 +95,14 @@ void FrmMain::cmdPreferences_Click() {
   FrmOptions options(data_, this);
   options.Form_Load();
   options.exec();
+  TellStoreFailure();
 }
 
 void FrmMain::cmdStatistics_Click() {
   FrmStats stats(data_, StatsDate{clocks_.today, clocks_.replay}, currentLeague_, this);
   stats.Form_Load();
   stats.exec();
+  TellStoreFailure();
 }
 
 QString FrmMain::ReadyText() const {
@@ -107,6 +117,7 @@ void FrmMain::cmdExport_Click() {
       Context(), *ctrStatusProgress_, [this] { UpdateData(currentLeague_); }, this);
   window.Form_Load();
   window.exec();
+  TellStoreFailure();
 }
 
 }  // namespace zak::ui

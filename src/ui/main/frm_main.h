@@ -168,6 +168,7 @@ class FrmMain : public QWidget {
   void DrawTableRows(int league, int day);
   void ShowRowCells(int row, bool visible);
   ServiceContext Context();
+  void TellStoreFailure();
 
   void WatchControls();
   void Watch(QWidget* control, Role role, int index = 0);

@@ -65,6 +65,7 @@ void FrmMain::cmdHTMLExport_Click() {
                  gateway_->ServerHost(), this);
   window.Form_Load();
   window.exec();
+  TellStoreFailure();
 }
 
 void FrmMain::cmdReportBug_Click() { opener_.Open(ToQString(ReportPage(gateway_->ServerHost()))); }

@@ -88,7 +88,7 @@ void FrmMain::cmdUpdateTable_Click() {
   }
   std::int16_t day = static_cast<std::int16_t>(d + 1);
   ShowMatchDay(currentLeague_, day);
-  SaveLeagueData(data_.matchData, currentLeague_);
+  if (!SaveLeagueData(data_.matchData, currentLeague_)) TellStoreFailure();
   SetEditMark(false);
 }
 

@@ -12,6 +12,7 @@
 #include "service/data_service.h"
 #include "settings/settings_store.h"
 #include "support/controls.h"
+#include "support/file_size_limit.h"
 
 using zak::testing::Cell;
 using zak::testing::Control;
@@ -116,6 +117,39 @@ class FrmMainEditingTest : public QObject {
     QCOMPARE(GoalBox(again, 0)->text(), QString("2"));
     QCOMPARE(GoalBox(again, 1)->text(), QString("1"));
     QCOMPARE(PointsOf(again, pairing[0]).toInt(), homePoints + 3);
+  }
+
+  // A disk that is full: the take-over still counts on screen, the store keeps the previous
+  // copy, and the user is told once that nothing can be stored; a league choice that cannot be
+  // stored either stays quiet then.
+  void aSaveThatFailsIsToldOnce() {
+    TestSeason season;
+    MainWindowSession session(NordostSeason(season));
+    StartEditing(session);
+    QWidget& w = session.window();
+    const std::string storedBefore =
+        zak::GetSettingValue(zak::kSectionData, zak::LeagueDataKey(4), "");
+    const auto toldCount = [&] {
+      int told = 0;
+      for (const auto& message : session.messages()) {
+        told += message.text.startsWith("Die Einstellungen können nicht gespeichert werden");
+      }
+      return told;
+    };
+    QCOMPARE(toldCount(), 0);
+    {
+      zak::testing::FileSizeLimit full(1);
+      QTest::keyClicks(GoalBox(w, 0), "4");
+      QTest::keyClicks(GoalBox(w, 1), "0");
+      QTest::keyClick(GoalBox(w, 1), Qt::Key_Return);
+      QVERIFY(session.data().matchData(0, 4, 29).Played);
+      QCOMPARE(toldCount(), 1);
+      Control<QComboBox>(w, "cmbLiga", 0)->setCurrentIndex(0);
+      QCOMPARE(session.window().CurrentLeague(), 0);
+    }
+    QCOMPARE(toldCount(), 1);
+    QCOMPARE(zak::GetSettingValue(zak::kSectionData, zak::LeagueDataKey(4), ""), storedBefore);
+    QCOMPARE(zak::GetSettingValue(zak::kSectionStart, "liga", ""), std::string("4"));
   }
 
   // Day 1 of the 1. Bundesliga opened with Bayern München 2 : 1 VfL Wolfsburg in slot 0.

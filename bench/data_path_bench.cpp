@@ -8,13 +8,13 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "../tests/service/data_service_process.h"
 #include "core/scrambling.h"
 #include "core/season_file.h"
 #include "core/stored_league_text.h"
 #include "service/league_loading.h"
 #include "settings/options.h"
 #include "settings/settings_store.h"
+#include "support/service_process.h"
 
 namespace zak {
 namespace {
@@ -84,12 +84,12 @@ BENCHMARK(BM_LoadLeagueData)->Unit(benchmark::kMicrosecond);
 
 void BM_RequestLeagueData(benchmark::State& state) {
   Store();
-  testing::DataServiceProcess service;
+  testing::ServiceProcess service;
   if (!service.running()) {
     state.SkipWithError("zak-dataservice does not start");
     return;
   }
-  SaveSettingValue(kSectionServer, "Host", service.host().toStdString());
+  SaveSettingValue(kSectionServer, "Host", service.host());
   auto data = std::make_unique<ProgramData>();
   LoadOptions(*data);
   data->identity = {"00-1A-2B-3C-4D-5E", "BENCH", 18};

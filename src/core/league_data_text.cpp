@@ -1,5 +1,6 @@
 #include "league_data_text.h"
 
+#include <bitset>
 #include <optional>
 
 #include "text_util.h"
@@ -80,7 +81,9 @@ int ParseLeagueItems(std::string_view text, MatchData& data, int league,
   data.ClearLeague(league);
   const std::vector<std::string> items = Split(text, ";");
   const int last = static_cast<int>(items.size()) - 1;
-  int written = 0;
+  // A day listed again after another starts over at its first slot and overwrites what its
+  // earlier items wrote: a record counts once, however often it was written.
+  std::bitset<kDaySlots * kMatchSlots> written;
   int day = 0;
   int previousDay = 0;
   int slot = 0;
@@ -100,14 +103,14 @@ int ParseLeagueItems(std::string_view text, MatchData& data, int league,
         if (!fields[1].empty()) digits = fields[1];
         if (slot < kMatchSlots) {
           WriteItem(data(slot, league, day), fields, digits);
-          ++written;
+          written.set(static_cast<std::size_t>(day * kMatchSlots + slot));
         }
       }
     }
     if (takesSlot) ++slot;
     if (progress) progress(position, last);
   }
-  return written;
+  return static_cast<int>(written.count());
 }
 
 }  // namespace zak

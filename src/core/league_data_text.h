@@ -22,7 +22,7 @@ using ItemProgress = std::function<void(int position, int last)>;
 // without six fields is skipped but takes its slot; an item whose day is no number in 1..38 is
 // ignored; an item beyond the tenth of its day, or with a goal that is no number in 0..32767, is
 // ignored but takes its slot. None of these touches another record. Returns the number of
-// records written.
+// records written, each counted once (a day listed again overwrites its own records).
 int ParseLeagueItems(std::string_view text, MatchData& data, int league,
                      const ItemProgress& progress = {});
 

@@ -90,5 +90,21 @@ TEST(LeagueDataText, ParsingClearsTheLeagueAndReportsProgress) {
   EXPECT_EQ(ParseLeagueItems("1|0108141530|A|B||", *data, 9), 0);
 }
 
+// A day that comes back after another starts again at its first slot: it overwrites its own
+// records, and each record counts once, so a long answer never counts more than the league has.
+TEST(LeagueDataText, ADayListedAgainOverwritesItsRecordsAndCountsThemOnce) {
+  auto data = std::make_unique<MatchData>();
+  std::string text;
+  for (int round = 0; round < 50; ++round) {
+    text += "1|0108141530|A|B|1|0;2|0808141530|C|D|2|2;";
+  }
+  text += "1|0108141530|E|F|3|1";
+  EXPECT_EQ(ParseLeagueItems(text, *data, 4), 2);
+  EXPECT_EQ((*data)(0, 4, 0).Home, "E");
+  EXPECT_EQ((*data)(0, 4, 0).HomeGoals, 3);
+  EXPECT_EQ((*data)(0, 4, 1).Home, "C");
+  EXPECT_EQ((*data)(1, 4, 0), MatchRecord{});
+}
+
 }  // namespace
 }  // namespace zak

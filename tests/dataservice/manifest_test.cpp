@@ -3,6 +3,7 @@
 #include "manifest.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <functional>
@@ -287,8 +288,12 @@ TEST_F(Manifest, AManifestGoneOrDamagedKeepsItsCounts) {
   std::ofstream(ManifestFile()) << "kaputt\n";
   store.Refresh();
   EXPECT_EQ(Plain(store, 0), served);
+  fs::remove(ManifestFile());
+  ASSERT_EQ(mkfifo(ManifestFile().c_str(), 0644), 0);  // no writer: a blocking read would hang
+  store.Refresh();
+  EXPECT_EQ(Plain(store, 0), served);
 
-  // Damaged from the start: nothing is served rather than counts of the instance's own.
+  // Unreadable from the start: nothing is served rather than counts of the instance's own.
   LeagueStore fresh(season_.string(), (folder_.path() / "fresh.tsv").string(), 0ms);
   ASSERT_EQ(fresh.Start(), "");
   for (int league = 0; league < kLeagueCount; ++league) EXPECT_EQ(Count(fresh, league), 0);

@@ -1,6 +1,5 @@
 // zak-cli html: the HTML fragments of one league and match day, as the export window writes
 // them, so a club's web site can refresh its fragment from a script every match day.
-#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -37,10 +36,9 @@ int Write(const std::string& text, const Arguments& args) {
     std::cout << text << "\r\n";
     return std::cout.good() ? 0 : 1;
   }
-  std::ofstream file(output->second, std::ios::binary | std::ios::trunc);
-  file << text << "\r\n";
-  file.close();
-  if (!file) {
+  // A cron job on a full disk must not leave the web page a cut-off fragment: the old file
+  // stays whole unless the new one was written whole.
+  if (!WriteFileWhole(output->second, text + "\r\n")) {
     std::cerr << "zak-cli html: Datei konnte nicht geschrieben werden: " << output->second << "\n";
     return 1;
   }

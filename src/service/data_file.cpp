@@ -1,9 +1,6 @@
 #include "data_file.h"
 
-#include <unistd.h>
-
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 #include <array>
 #include <optional>
@@ -66,19 +63,6 @@ void Tell(MessageSink& messages, MessageKind kind, std::string_view text) {
   messages.ShowMessage(kind, std::string(text), "");
 }
 
-// A temporary file beside the target, renamed over it only when every byte is on the disk.
-// The flush and the sync are checked here: the commit alone would rename a file whose buffered
-// bytes did not all fit on the disk.
-bool WriteWhole(const std::string& path, const std::string& bytes) {
-  QSaveFile file(QtPath(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const auto size = static_cast<qint64>(bytes.size());
-  // On any failure the destructor removes the temporary file.
-  if (file.write(bytes.data(), size) != size || !file.flush()) return false;
-  if (::fsync(file.handle()) != 0) return false;
-  return file.commit();
-}
-
 enum class ReadOutcome { kRead, kUnreadable, kTooLarge };
 
 // The file's bytes, never more than the limit and one byte: a device that keeps giving, or a
@@ -132,7 +116,7 @@ bool ExportDataFile(const std::string& path, MessageSink& messages) {
     Tell(messages, MessageKind::kWarning, kExportSeparatorMessage);
     return false;
   }
-  if (!WriteWhole(path, ToWindows1252(BuildDataFileText(fields)))) {
+  if (!WriteFileWhole(path, ToWindows1252(BuildDataFileText(fields)))) {
     Tell(messages, MessageKind::kWarning, kExportNotWrittenMessage);
     return false;
   }

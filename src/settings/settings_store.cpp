@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
 #include <QString>
 #include <QTemporaryFile>
@@ -168,6 +169,17 @@ std::string GetFolderOfPath(std::string_view path) {
   if (last != std::string_view::npos) return std::string(path.substr(0, last + 1));
   if (Utf8Length(path) > 2) return std::string(path);
   return std::string(path) + "\\";
+}
+
+// The flush and the sync are checked here: the commit alone would rename a file whose buffered
+// bytes did not all fit on the disk.
+bool WriteFileWhole(std::string_view path, std::string_view bytes) {
+  QSaveFile file(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  const auto size = static_cast<qint64>(bytes.size());
+  if (file.write(bytes.data(), size) != size || !file.flush()) return false;
+  if (::fsync(file.handle()) != 0) return false;
+  return file.commit();
 }
 
 bool SaveSettingValues(std::span<const SettingValue> values) {

@@ -58,6 +58,10 @@ bool IsFolderWritable(std::string_view folder);
 // The part up to and including the last "\" (or "/"); a path without one that is longer than
 // two characters unchanged; a shorter one (a bare drive "C:") followed by "\".
 std::string GetFolderOfPath(std::string_view path);
+// Replaces the file with exactly these bytes, or leaves it as it was: they go to a temporary
+// file beside it, which is renamed over it only once every byte is on the disk. False when
+// anything failed (the temporary file is then removed).
+bool WriteFileWhole(std::string_view path, std::string_view bytes);
 
 // One value to store.
 struct SettingValue {

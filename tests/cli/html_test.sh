@@ -39,6 +39,15 @@ grep -q 'Preußen Münster' "$work/f.html" || fail "UTF-8 names"
 [ $? -eq 1 ] || fail "unwritable file: status"
 grep -q 'nicht geschrieben' "$work/err" || fail "unwritable file: no message"
 
+# A full disk in the middle of a cron job's refresh: the error, and last week's file whole.
+printf 'alt\r\n' >"$work/keep.html"
+(trap '' XFSZ; ulimit -f 1; "$cli" html --season "$season" --league 0 --output "$work/keep.html") \
+  2>"$work/err"
+[ $? -eq 1 ] || fail "full disk: status"
+grep -q 'nicht geschrieben' "$work/err" || fail "full disk: no message"
+[ "$(cat "$work/keep.html")" = "$(printf 'alt\r')" ] || fail "full disk: the old file was changed"
+[ -z "$(find "$work" -maxdepth 1 -name 'keep.html.*')" ] || fail "full disk: a temporary file stays"
+
 for args in "--league 8" "--league 0 --day 0" "--league 0 --favourite Unbekannt" "--day 3" \
             "--league 0 --bogus" "--league 0 --favourite"; do
   # shellcheck disable=SC2086

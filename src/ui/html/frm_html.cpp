@@ -1,7 +1,6 @@
 #include "frm_html.h"
 
 #include <QKeyEvent>
-#include <QSaveFile>
 
 #include "core/html_fragments.h"
 #include "settings/settings_store.h"
@@ -17,16 +16,6 @@ namespace {
 
 constexpr const char* kFilter =
     "HTML-Dateien (*.html)|*.html|Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*";
-
-// The text in UTF-8 followed by one CR LF, replacing the file only once all of it is written.
-bool WriteFragmentFile(const QString& path, const std::string& text) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const std::string bytes = text + "\r\n";
-  const auto size = static_cast<qint64>(bytes.size());
-  if (file.write(bytes.data(), size) != size) return false;
-  return file.commit();
-}
 
 // The stored favourite of the league as an entry of the club list: 0 is "< Keine >". A value
 // that is no number or names no listed club selects "< Keine >" too.
@@ -158,7 +147,8 @@ void FrmHtml::cmdGenerate_Click() {
   dialog.Filename.clear();
   if (!dialog.ShowSave()) return;
   const QString fileName = MendDoubledExtension(dialog.Filename);
-  if (!WriteFragmentFile(fileName, text)) {
+  // The text in UTF-8 followed by one CR LF; the old file stays whole when it cannot be written.
+  if (!WriteFileWhole(ToUtf8(fileName), text + "\r\n")) {
     messages_.Show(MessageKind::kWarning,
                    "Die Datei \"" + fileName +
                        "\" konnte nicht geschrieben werden. Es wurde nichts exportiert.");

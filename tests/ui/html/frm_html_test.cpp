@@ -15,6 +15,7 @@
 #include "core/season_file.h"
 #include "settings/settings_store.h"
 #include "support/controls.h"
+#include "support/file_size_limit.h"
 #include "support/fixed_values.h"
 #include "support/temporary_store.h"
 #include "ui/components/cls_common_dialog.h"
@@ -256,6 +257,29 @@ class FrmHtmlTest : public QObject {
     QVERIFY(s.messages[0].text.contains(path));
     QVERIFY(s.window.isVisible());
     QCOMPARE(zak::GetSettingValue(zak::kSectionHtml, "fav0", "<absent>"), std::string("<absent>"));
+  }
+
+  // A disk that fills up during the write: last week's fragment stays on the web page whole.
+  void fullDiskKeepsTheOldFileWhole() {
+    Session s;
+    s.Load();
+    const QString path = s.folder.filePath("tabelle.html");
+    {
+      QFile old(path);
+      QVERIFY(old.open(QIODevice::WriteOnly));
+      old.write("<p>alt</p>\r\n");
+    }
+    {
+      zak::testing::FileSizeLimit full(512);
+      s.Export(path);
+    }
+    QCOMPARE(s.messages.size(), std::size_t{1});
+    QCOMPARE(s.messages[0].kind, zak::MessageKind::kWarning);
+    QVERIFY(s.window.isVisible());
+    QFile kept(path);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("<p>alt</p>\r\n"));
+    QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files), QStringList{"tabelle.html"});
   }
 
   void cancelledDialogWritesNothingAndStays() {

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/html_escape.h"
+
 namespace zak::badges {
 namespace {
 
@@ -23,29 +25,6 @@ std::uint32_t Fnv1a(std::string_view text) {
     hash *= 16777619u;
   }
   return hash;
-}
-
-std::string XmlEscape(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
 }
 
 // The first UTF-8 character of a word, upper-cased where it is an ASCII letter or one of the
@@ -127,13 +106,13 @@ std::string BadgeSvg(std::string_view name, std::int32_t id) {
   std::string svg;
   svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" height=\"44\" ";
   svg += "viewBox=\"0 0 40 44\">\n";
-  svg += "<title>" + XmlEscape(name) + " (" + std::to_string(id) + ")</title>\n";
+  svg += "<title>" + HtmlEscape(name) + " (" + std::to_string(id) + ")</title>\n";
   svg += "<path d=\"" + std::string(kShield) + "\" fill=\"" + std::string(base) + "\"/>\n";
   svg += Pattern(hash / 256, stripe) + "\n";
   svg += "<circle cx=\"20\" cy=\"21\" r=\"10.5\" fill=\"" + std::string(plate) + "\"/>\n";
   svg += "<text x=\"20\" y=\"25.5\" text-anchor=\"middle\" font-family=\"Liberation Sans\" ";
   svg += "font-weight=\"bold\" font-size=\"" + std::to_string(fontSize) + "\" fill=\"" +
-         std::string(letters) + "\">" + XmlEscape(initials) + "</text>\n";
+         std::string(letters) + "\">" + HtmlEscape(initials) + "</text>\n";
   svg += "<path d=\"" + std::string(kShield) +
          "\" fill=\"none\" stroke=\"#222222\" stroke-width=\"2\"/>\n";
   svg += "</svg>\n";

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <thread>
 
+#include "child_process.h"
 #include "free_port.h"
 
 extern char** environ;
@@ -94,23 +95,7 @@ ClusterProcess::~ClusterProcess() { Stop(); }
 
 std::string ClusterProcess::host() const { return "127.0.0.1:" + std::to_string(port_); }
 
-int ClusterProcess::Stop(std::chrono::seconds limit) {
-  if (pid_ <= 0) return -1;
-  kill(pid_, SIGTERM);
-  int status = 0;
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (waitpid(pid_, &status, WNOHANG) == 0) {
-    if (std::chrono::steady_clock::now() > deadline) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, &status, 0);
-      pid_ = -1;
-      return -2;
-    }
-    std::this_thread::sleep_for(20ms);
-  }
-  pid_ = -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+int ClusterProcess::Stop(std::chrono::seconds limit) { return StopChildProcess(pid_, limit); }
 
 std::string ClusterProcess::InstanceLog(std::size_t index) const {
   return ReadAll(instances_.at(index).log);

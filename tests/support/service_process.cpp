@@ -15,6 +15,8 @@
 #include <sstream>
 #include <thread>
 
+#include "child_process.h"
+
 extern char** environ;
 
 namespace zak::testing {
@@ -126,23 +128,7 @@ void ServiceProcess::Signal(int signal) const {
   if (pid_ > 0) kill(pid_, signal);
 }
 
-int ServiceProcess::Stop(std::chrono::seconds limit) {
-  if (pid_ <= 0) return -1;
-  kill(pid_, SIGTERM);
-  int status = 0;
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (waitpid(pid_, &status, WNOHANG) == 0) {
-    if (std::chrono::steady_clock::now() > deadline) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, &status, 0);
-      pid_ = -1;
-      return -2;
-    }
-    std::this_thread::sleep_for(20ms);
-  }
-  pid_ = -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+int ServiceProcess::Stop(std::chrono::seconds limit) { return StopChildProcess(pid_, limit); }
 
 std::string ServiceProcess::Log() const {
   std::ifstream in(folder_.path() / "service.log");

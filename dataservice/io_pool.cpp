@@ -15,6 +15,12 @@ IoPool::IoPool(int threads) {
 // Only the listener's thread asks, so the turn needs no lock.
 boost::asio::io_context& IoPool::next() { return *contexts_[next_++ % contexts_.size()]; }
 
+std::vector<boost::asio::io_context*> IoPool::all() const {
+  std::vector<boost::asio::io_context*> contexts;
+  for (const auto& context : contexts_) contexts.push_back(context.get());
+  return contexts;
+}
+
 void IoPool::Run() {
   std::vector<std::thread> workers;
   for (std::size_t i = 1; i < contexts_.size(); ++i) {

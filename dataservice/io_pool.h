@@ -17,6 +17,8 @@ class IoPool {
   boost::asio::io_context& main() { return *contexts_.front(); }
   // The next context in turn, for a new connection.
   boost::asio::io_context& next();
+  // Every context, the main one first.
+  std::vector<boost::asio::io_context*> all() const;
 
   // Runs every context on its own thread (the first on the caller's) until Release() and the
   // end of all their work.

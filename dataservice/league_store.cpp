@@ -6,6 +6,7 @@
 #include "access_log.h"
 #include "core/season_file.h"
 #include "manifest.h"
+#include "season_problems.h"
 
 namespace zak::dataservice {
 namespace {
@@ -45,10 +46,13 @@ std::string LeagueStore::Start() {
 
 bool LeagueStore::Refresh() {
   std::lock_guard lock(refreshing_);
+  const ManifestLook manifest = LookAtManifest();
+  // Neither counts of our own nor published ones may be given: looked at again shortly.
+  if (manifest == ManifestLook::kUnknown) return true;
   auto next = std::make_shared<LeagueSnapshot>(*current_.load());
   bool published = false;
   bool counted = false;
-  bool waiting = LookAtManifest();
+  bool waiting = manifest == ManifestLook::kChanging;
   for (int league = 0; league < kLeagueCount; ++league) {
     const Look look = LookAt(league, *next, counted);
     waiting = waiting || look == Look::kWaiting;
@@ -100,7 +104,7 @@ bool LeagueStore::Take(int league, const std::string& path, const std::string& b
   auto data = std::make_unique<MatchData>();
   const SeasonReadResult read = ReadSeasonText(bytes, path, *data, league);
   if (!read.ok() || read.matches == 0) {
-    for (const std::string& error : read.errors) WriteLogLine(error);
+    for (const std::string& problem : ProblemsToTell(read.errors, path)) WriteLogLine(problem);
     Log(league, path + (read.ok() ? " has no matches" : " has errors") + "; not taken");
     return false;
   }
@@ -147,42 +151,43 @@ bool LeagueStore::TakePublishedCount(int league, std::uint64_t fingerprint, bool
   return true;
 }
 
-bool LeagueStore::LookAtManifest() {
+LeagueStore::ManifestLook LeagueStore::LookAtManifest() {
   const std::string path = ManifestPath(seasonDir_);
   const FileReadResult read = ReadRegularFile(path);
+  const ManifestLook notValid = manifest_ ? ManifestLook::kKnown : ManifestLook::kUnknown;
   if (!read.file) {
-    if (read.missing && !manifest_) return false;  // counts of our own, kept in the state file
+    manifestSeen_.reset();
+    if (read.missing && !manifest_) {  // counts of our own, kept in the state file
+      manifestProblem_.clear();
+      return ManifestLook::kKnown;
+    }
     NoteManifestProblem(path +
                         (read.missing ? " is gone" : " cannot be read (" + read.error + ")"));
-    return false;
+    return notValid;
   }
-  if (read.file->changedWhileRead) return true;
+  if (read.file->changedWhileRead) return manifest_ ? ManifestLook::kChanging : notValid;
   const std::uint64_t seen = Fingerprint(read.file->bytes);
-  if (seen == manifestSeen_) return false;
-  manifestSeen_ = seen;
+  if (seen == manifestSeen_) return ManifestLook::kKnown;
   const auto manifest = ParseState(read.file->bytes);
   if (!manifest) {
     NoteManifestProblem(path + " is damaged");
-    return false;
+    return notValid;
   }
+  manifestSeen_ = seen;
   manifestProblem_.clear();
-  if (manifest == manifest_) return false;
+  if (manifest == manifest_) return ManifestLook::kKnown;
   manifest_ = manifest;
   // Every league is weighed again against the new counts, also one whose file is unchanged.
   taken_.fill(std::nullopt);
   WriteLogLine("manifest " + path + " read");
-  return false;
+  return ManifestLook::kKnown;
 }
 
-// A folder that has a manifest is published, even when the manifest cannot be read: no count of
-// this instance's own is given from then on.
 void LeagueStore::NoteManifestProblem(const std::string& problem) {
-  const bool first = !manifest_;
-  if (first) manifest_.emplace();
   if (problem == manifestProblem_) return;
   manifestProblem_ = problem;
-  WriteLogLine(problem + (first ? "; no league is taken until a readable one comes"
-                                : "; the counts of the last manifest read stay"));
+  WriteLogLine(problem + (manifest_ ? "; the counts of the last manifest read stay"
+                                    : "; every league keeps its answer until it is valid or gone"));
 }
 
 // Logged once per kind of problem, not at every look; a league without a file is normal.

@@ -51,11 +51,17 @@ class LeagueStore {
     bool operator==(const Sighting&) const = default;
   };
   enum class Look { kUnchanged, kWaiting, kTaken };
+  // What a look at the manifest found: the counts to weigh the leagues against are known; or
+  // known, but the manifest changed while being read; or not known, because a folder that has
+  // had no manifest yet now has one that cannot be read or is not valid (yet).
+  enum class ManifestLook { kKnown, kChanging, kUnknown };
 
-  // Reads the manifest when it has changed; true when it changed while being read. Once the
-  // folder has had a manifest, its counts stay until a readable one replaces it: a manifest
-  // that is gone or damaged never hands the leagues back to counts of this instance's own.
-  bool LookAtManifest();
+  // Reads the manifest when it has changed. Only a manifest that is there and valid switches
+  // the folder to published counts. Once it has had one, its counts stay until a valid one
+  // replaces it: a manifest that is gone or damaged never hands the leagues back to counts of
+  // this instance's own. Before that, a manifest that cannot be read (a folder unreadable for a
+  // moment, no descriptor left) holds every league as it is until it is read again.
+  ManifestLook LookAtManifest();
   void NoteManifestProblem(const std::string& problem);
   Look LookAt(int league, LeagueSnapshot& next, bool& counted);
   // The manifest's count for data with this fingerprint, taken into the state.

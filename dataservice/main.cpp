@@ -1,5 +1,7 @@
 // zak-dataservice: the maker's data service. Serves the league data of the season files, the
 // version texts and the news line to the desktop program over HTTP.
+#include <sys/resource.h>
+
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/address.hpp>
 #include <boost/asio/signal_set.hpp>
@@ -15,15 +17,26 @@
 #include "io_pool.h"
 #include "league_store.h"
 #include "listener.h"
+#include "loop_watchdog.h"
 #include "options.h"
 #include "publish.h"
 #include "season_watch.h"
+#include "systemd_notify.h"
 #include "web_pictures.h"
 
 namespace net = boost::asio;
 using namespace zak::dataservice;
 
 namespace {
+
+// The usual soft limit of 1024 open files is soon reached by connections, and then the season
+// files could not be read.
+void RaiseOpenFileLimit() {
+  rlimit limit{};
+  if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= limit.rlim_max) return;
+  limit.rlim_cur = limit.rlim_max;
+  if (setrlimit(RLIMIT_NOFILE, &limit) != 0) WriteLogLine("the limit of open files stays low");
+}
 
 int Serve(const ServiceOptions& options) {
   boost::system::error_code ec;
@@ -32,12 +45,13 @@ int Serve(const ServiceOptions& options) {
     std::cerr << "zak-dataservice: --bind: \"" << options.bind << "\" is no IP address\n";
     return 2;
   }
+  RaiseOpenFileLimit();
   LeagueStore store(options.seasonDir, options.stateFile);
   if (const std::string error = store.Start(); !error.empty()) {
     std::cerr << "zak-dataservice: " << error << "\n";
     return 1;
   }
-  const FixedAnswers fixed = MakeFixedAnswers(options, WebPictures());
+  FixedAnswers fixed;  // made once the port is known: the download address may name it
   SessionRegistry sessions;
   const ServiceContext context{fixed, store, std::chrono::seconds(options.clientTimeoutSeconds),
                                sessions};
@@ -52,23 +66,35 @@ int Serve(const ServiceOptions& options) {
               << e.code().message() << "\n";
     return 1;
   }
-  SeasonWatch watch(store, std::chrono::seconds(options.checkIntervalSeconds));
+  const auto local = listener->LocalEndpoint();
+  fixed = MakeFixedAnswers(WithPublicHost(options, local.port()), WebPictures());
+  std::string status = StatusText(*store.Current());  // touched by the watch's thread only
+  SeasonWatch watch(store, std::chrono::seconds(options.checkIntervalSeconds), [&] {
+    if (std::string now = StatusText(*store.Current()); now != status) {
+      status = std::move(now);
+      NotifyStatus(status);
+    }
+  });
+  // A quarter of systemd's interval per beat: pings come at least twice within it.
+  const auto watchdogInterval = WatchdogInterval();
+  LoopWatchdog watchdog(pool.all(), watchdogInterval / 4, NotifyWatchdog);
   net::signal_set stop(io, SIGINT, SIGTERM);
   // Answers under way still go out (each within the client time-out); then run() returns.
   stop.async_wait([&](boost::system::error_code ec, int) {
     if (ec) return;
     listener->Stop();
     watch.Stop();
+    watchdog.Stop();
     sessions.StopAll();
     pool.Release();
   });
   listener->Start();
-  watch.Start();
-
   // Tests and scripts wait for this line; with --port 0 it tells the port.
-  const auto local = listener->LocalEndpoint();
   std::printf("listening on %s:%u\n", local.address().to_string().c_str(), local.port());
   std::fflush(stdout);
+  NotifyReady(status);
+  watch.Start();
+  if (watchdogInterval.count() > 0) watchdog.Start();
 
   pool.Run();
   WriteLogLine("stopped");

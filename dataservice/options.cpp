@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include <boost/asio/ip/address.hpp>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -27,6 +28,19 @@ std::string WithoutCarriageReturns(std::string_view text) {
     if (c != '\r') out += c;
   }
   return out;
+}
+
+// "host" or "host:port", a name or an IPv4 address, or an IPv6 address in brackets.
+bool IsHostAndPort(std::string_view text) {
+  constexpr std::string_view kAllowed =
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.-:[]";
+  return text.find_first_not_of(kAllowed) == std::string_view::npos;
+}
+
+bool IsWildcard(const std::string& bind) {
+  boost::system::error_code ec;
+  const auto address = boost::asio::ip::make_address(bind, ec);
+  return !ec && address.is_unspecified();
 }
 
 using Setter = std::function<std::string(ServiceOptions&, const std::string&)>;
@@ -76,6 +90,12 @@ const std::map<std::string, Setter>& Setters() {
        }},
       {"--download-address", Text(&ServiceOptions::downloadAddress)},
       {"--news", Text(&ServiceOptions::news)},
+      {"--public-host",
+       [](ServiceOptions& o, const std::string& value) {
+         if (!IsHostAndPort(value)) return "\"" + value + "\" is no HOST or HOST:PORT";
+         o.publicHost = value;
+         return std::string();
+       }},
   };
   return setters;
 }
@@ -102,6 +122,11 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args, const ServiceOp
       return OptionError{name + ": " + problem};
     }
   }
+  if (options.publicHost.empty() && IsWildcard(options.bind)) {
+    return OptionError{"--bind " + options.bind +
+                       " listens on every address: --public-host HOST[:PORT] must tell the one "
+                       "users reach the service at"};
+  }
   if (options.threads == 0) {
     options.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   }
@@ -118,9 +143,19 @@ ServiceOptions DefaultOptions() {
   }
   options.latestVersion = std::string(kProgramVersion);
   options.history = WithoutCarriageReturns(kBuiltInHistory);
-  // The maker's home page offers the installer.
-  options.downloadAddress = HomePage(kDefaultServerHost);
   options.news = "Alle Spieltage der Saison 2014 / 2015 sind jetzt vollständig!";
+  return options;
+}
+
+ServiceOptions WithPublicHost(ServiceOptions options, std::uint16_t boundPort) {
+  if (options.publicHost.empty()) {
+    boost::system::error_code ec;
+    const auto address = boost::asio::ip::make_address(options.bind, ec);
+    const std::string host = address.is_v6() ? "[" + options.bind + "]" : options.bind;
+    options.publicHost = host + ":" + std::to_string(boundPort);
+  }
+  // The maker's home page offers the installer.
+  if (options.downloadAddress.empty()) options.downloadAddress = HomePage(options.publicHost);
   return options;
 }
 
@@ -140,8 +175,11 @@ Serves league data, version texts and the news line of ZAK 14/15 over HTTP.
   --latest-version TEXT     answer of /zak/dl/fw1415.php?s=2 (default 2.0.9.2)
   --history TEXT            answer of ?s=1, lines separated by LF (default: built-in history)
   --history-file FILE       the same, read from a file
-  --download-address TEXT   answer of ?s=0 (default: the maker's home page)
+  --download-address TEXT   answer of ?s=0 (default: the home page, http://PUBLIC-HOST/zak/)
   --news TEXT               news line of /zak/ud/news1415.php
+  --public-host HOST[:PORT] where users reach the service, for the download address and the
+                            home page (default: the bound address and port; required with a
+                            --bind of 0.0.0.0 or ::)
 
 With DIR/manifest.tsv (written by "zak-dataservice publish --season DIR") every league's count
 comes from it, so instances serving copies of DIR answer alike; --state then only keeps this

@@ -18,9 +18,12 @@ struct ServiceOptions {
   int clientTimeoutSeconds = 10;  // a request (or an idle keep-alive pause) may take this long
   // The texts, UTF-8 as given; the service sends them in Windows-1252.
   std::string latestVersion;
-  std::string history;  // lines separated by LF
-  std::string downloadAddress;
+  std::string history;          // lines separated by LF
+  std::string downloadAddress;  // empty: the home page on the public host
   std::string news;
+  // Where users reach the service, "host" or "host:port": the download address and the home
+  // page are made for it. Empty: the address and port bound, which a wildcard --bind refuses.
+  std::string publicHost;
 };
 
 struct HelpRequested {};
@@ -35,6 +38,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args, const ServiceOp
 // The defaults: the season folder that came with the program (installed, or the source tree's
 // when run from a build), state under XDG_STATE_HOME (or ~/.local/state), the program's texts.
 ServiceOptions DefaultOptions();
+
+// The options as served, once the port is bound (with --port 0, the one the system picked):
+// the public host filled in when not given, and the download address made from it.
+ServiceOptions WithPublicHost(ServiceOptions options, std::uint16_t boundPort);
 
 std::string UsageText();
 

@@ -9,6 +9,7 @@
 #include "league_answer.h"
 #include "manifest.h"
 #include "read_file.h"
+#include "season_problems.h"
 
 namespace zak::dataservice {
 namespace {
@@ -53,7 +54,9 @@ LeagueCheck CheckLeague(const std::string& seasonDir, int league) {
   }
   auto data = std::make_unique<MatchData>();
   const SeasonReadResult season = ReadSeasonText(read.file->bytes, path, *data, league);
-  if (!season.ok()) return Refused(Lines(season.errors) + "\"" + path + "\" has errors");
+  if (!season.ok()) {
+    return Refused(Lines(ProblemsToTell(season.errors, path)) + "\"" + path + "\" has errors");
+  }
   if (season.matches == 0) return Refused("\"" + path + "\" has no matches");
   return {Fingerprint(LeagueDataBytes(*data, league)), season.matches, ""};
 }

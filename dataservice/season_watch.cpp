@@ -4,8 +4,14 @@
 
 namespace zak::dataservice {
 
-SeasonWatch::SeasonWatch(LeagueStore& store, std::chrono::seconds interval)
-    : store_(store), interval_(interval), timer_(io_), secondLook_(io_), hangUp_(io_, SIGHUP) {}
+SeasonWatch::SeasonWatch(LeagueStore& store, std::chrono::seconds interval,
+                         std::function<void()> looked)
+    : store_(store),
+      interval_(interval),
+      looked_(std::move(looked)),
+      timer_(io_),
+      secondLook_(io_),
+      hangUp_(io_, SIGHUP) {}
 
 SeasonWatch::~SeasonWatch() { Stop(); }
 
@@ -38,7 +44,9 @@ void SeasonWatch::WaitForHangUp() {
 }
 
 void SeasonWatch::Check() {
-  if (!store_.Refresh()) return;
+  const bool waiting = store_.Refresh();
+  if (looked_) looked_();
+  if (!waiting) return;
   secondLook_.expires_after(store_.settle());
   secondLook_.async_wait([this](boost::system::error_code ec) {
     if (!ec) Check();

@@ -6,6 +6,7 @@
 #include <boost/asio/signal_set.hpp>
 #include <boost/asio/steady_timer.hpp>
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include "league_store.h"
@@ -14,8 +15,8 @@ namespace zak::dataservice {
 
 class SeasonWatch {
  public:
-  // An interval of zero: only on SIGHUP.
-  SeasonWatch(LeagueStore& store, std::chrono::seconds interval);
+  // An interval of zero: only on SIGHUP. `looked` runs on the watch's thread after each look.
+  SeasonWatch(LeagueStore& store, std::chrono::seconds interval, std::function<void()> looked = {});
   ~SeasonWatch();
   void Start();
   void Stop();
@@ -28,6 +29,7 @@ class SeasonWatch {
 
   LeagueStore& store_;
   std::chrono::seconds interval_;
+  std::function<void()> looked_;
   boost::asio::io_context io_{1};
   boost::asio::steady_timer timer_;
   boost::asio::steady_timer secondLook_;

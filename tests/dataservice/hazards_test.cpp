@@ -16,6 +16,7 @@
 #include "core/season_file.h"
 #include "core/text_util.h"
 #include "http_client.h"
+#include "support/run_program.h"
 #include "support/service_process.h"
 
 namespace zak::dataservice {
@@ -202,6 +203,38 @@ TEST(SeasonFileRewrittenInPlace, IsNeverServedHalfWritten) {
   } while (served.find("|VfL Wolfsburg|5|1;") == std::string::npos &&
            std::chrono::steady_clock::now() < deadline);
   EXPECT_NE(served.find("|VfL Wolfsburg|5|1;"), std::string::npos);
+}
+
+// A league file of 10 000 bad lines once wrote 10 000 log lines at every change of the file,
+// and as many from the publishing step: now its first five, and how many more there were.
+TEST(SeasonFileOfManyBadLines, GivesABoundedLog) {
+  TemporaryFolder folder;
+  const fs::path season = CopySeason(folder.path());
+  const fs::path file = season / "league-0.tsv";
+  const std::string good = ReadText(file);
+  const auto count = [](const std::string& text, const std::string& part) {
+    int lines = 0;
+    for (const std::string& line : Split(text, "\n")) lines += line.find(part) != line.npos;
+    return lines;
+  };
+  const std::string more = "... and 9995 more problems in " + file.string();
+  ServiceProcess service(season, folder.path() / "counts.tsv", {"--check-interval", "0"});
+  for (const std::string gap : {"", "\n\n\n\n\n\n"}) {  // the second moves the bad lines down
+    std::string bad = good + gap;
+    for (int line = 0; line < 10000; ++line) bad += "x\ty\n";
+    std::ofstream(file, std::ios::binary) << bad;
+    service.Signal(SIGHUP);
+    const int first = count(good, "") + static_cast<int>(gap.size());
+    EXPECT_TRUE(LogShows(service, file.string() + ":" + std::to_string(first) + ":"));
+  }
+  EXPECT_EQ(service.Stop(20s), 0);  // the log written whole
+  const std::string log = service.Log();
+  EXPECT_EQ(count(log, "league-0.tsv:"), 10) << log.substr(0, 3000);
+  EXPECT_EQ(count(log, more), 2);
+  const auto publish =
+      zak::testing::RunProgram({ZAK_DATASERVICE, "publish", "--season", season.string()});
+  EXPECT_EQ(count(publish.output, "league-0.tsv:"), 5) << publish.output.substr(0, 3000);
+  EXPECT_EQ(count(publish.output, more), 1);
 }
 
 // Standard error goes to a pipe that nobody reads. Requests are still answered, the stop still

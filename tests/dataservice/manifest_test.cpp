@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <functional>
@@ -297,6 +298,26 @@ TEST_F(Manifest, AManifestGoneOrDamagedKeepsItsCounts) {
   LeagueStore fresh(season_.string(), (folder_.path() / "fresh.tsv").string(), 0ms);
   ASSERT_EQ(fresh.Start(), "");
   for (int league = 0; league < kLeagueCount; ++league) EXPECT_EQ(Count(fresh, league), 0);
+}
+
+// A read error of the manifest (here its folder's mode 000 for a moment) once made a folder
+// that never had one count as published, and every later change was refused until a restart.
+TEST_F(Manifest, AFolderUnreadableForAMomentTakesTheNextChange) {
+  LeagueStore store(season_.string(), state_, 0ms);
+  ASSERT_EQ(store.Start(), "");
+  const std::string served = Plain(store, 0);
+  Write(0, OneMatch(2));
+  fs::permissions(season_, fs::perms::none);
+  const bool root = geteuid() == 0;  // root reads through mode 000: an ordinary user looks
+  ASSERT_TRUE(!root || seteuid(65534) == 0);
+  const FileReadResult manifest = ReadRegularFile(ManifestFile());
+  EXPECT_TRUE(store.Refresh());  // to be looked at again soon
+  ASSERT_TRUE(!root || seteuid(0) == 0);
+  fs::permissions(season_, fs::perms::owner_all);
+  EXPECT_FALSE(manifest.missing || manifest.file) << manifest.error;
+  EXPECT_EQ(Plain(store, 0), served);
+  EXPECT_FALSE(store.Refresh());
+  EXPECT_EQ(Plain(store, 0), "1|2208142030|Bayern München|VfL Wolfsburg|2|1<>2");
 }
 
 TEST(PublishCommand, ExitStatusAndMessages) {

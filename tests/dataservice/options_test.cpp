@@ -32,6 +32,16 @@ TEST(Options, DefaultsAndBothSpellings) {
   EXPECT_EQ(given.checkIntervalSeconds, 0);
 }
 
+// The download address names where users reach the service: a wildcard bind must be told.
+TEST(Options, ThePublicHostMakesTheDownloadAddress) {
+  const auto served = [](std::vector<std::string> args) {
+    return WithPublicHost(std::get<ServiceOptions>(Parse(std::move(args))), 8015).downloadAddress;
+  };
+  EXPECT_EQ(served({"--bind", "::1", "--public-host="}), "http://[::1]:8015/zak/");
+  EXPECT_EQ(served({"--bind", "0.0.0.0", "--public-host", "zak.example"}),
+            "http://zak.example/zak/");
+}
+
 TEST(Options, HistoryFromAFileWithoutCarriageReturns) {
   TemporaryFolder folder;
   const auto path = (folder.path() / "history.txt").string();
@@ -47,6 +57,9 @@ TEST(Options, MistakesAreReported) {
                                                                 {"--client-timeout", "0"},
                                                                 {"--check-interval", "-1"},
                                                                 {"--port"},
+                                                                {"--bind", "0.0.0.0"},
+                                                                {"--bind", "::"},
+                                                                {"--public-host", "a/b"},
                                                                 {"--frei"},
                                                                 {"8014"}}) {
     EXPECT_TRUE(std::holds_alternative<OptionError>(Parse(args))) << args[0];

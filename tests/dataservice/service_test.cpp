@@ -102,7 +102,10 @@ TEST_F(Service, VersionTextsNewsAndNotFound) {
   const std::string history = Get(port, "/zak/dl/fw1415.php?s=1", "").body;
   EXPECT_TRUE(history.starts_with("v2.0.9.2 (17.05.2015)\n- 3 Punkte Abzug f\xFCr")) << history;
   EXPECT_EQ(history.find('\r'), std::string::npos);
-  EXPECT_EQ(Get(port, "/zak/dl/fw1415.php?s=0", "").body, "http://127.0.0.1:8014/zak/");
+  // The address users reach this service at, not the built-in default host.
+  const std::string download = "http://127.0.0.1:" + std::to_string(port) + "/zak/";
+  EXPECT_EQ(Get(port, "/zak/dl/fw1415.php?s=0", "").body, download);
+  EXPECT_NE(Get(port, "/zak/", "").body.find("<a href=\"" + download + "\">"), std::string::npos);
   EXPECT_EQ(Unshifted(Get(port, "/zak/ud/news1415.php", "").body), "Größte Neuigkeit");
   for (const char* target : {"/", "/zak/dl/fw1415.php?s=3", "/zak/ud/gd1415.phpx", "/zak/x"}) {
     const HttpAnswer answer = Get(port, target, ProgramAgent());

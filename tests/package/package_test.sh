@@ -25,7 +25,7 @@ share=$root/usr/share
 season=$share/zak1415/season-2014-15
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6network6 libqt6svg6 libstdc++6 fonts-liberation; do
+for needed in libqt6widgets6 libqt6network6 libqt6svg6 libstdc++6 libsystemd0 fonts-liberation procps; do
   grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 for file in usr/bin/zak usr/bin/zak-cli usr/bin/zak-dataservice; do
@@ -65,13 +65,17 @@ desktop-file-validate "$share/applications/$app.desktop" || fail "desktop-file-v
 appstreamcli validate --no-net "$share/metainfo/$app.metainfo.xml" >"$work/appstream.log" 2>&1 \
   || { cat "$work/appstream.log"; fail "appstreamcli validate"; }
 unit=$root/usr/lib/systemd/system/zak-dataservice.service
-# The unit is checked inside the package's root, with the system's targets beside it and its
-# manual page found among the package's.
+# The unit is checked inside the package's root, with the system's targets and the kill of its
+# reload beside it and its manual page found among the package's.
 cp -n /lib/systemd/system/*.target "$root/usr/lib/systemd/system/"
+mkdir -p "$root/bin" && cp -n /bin/kill "$root/bin/"
 verify=$(MANPATH=$share/man systemd-analyze verify --root="$root" "$unit" 2>&1) \
   || fail "systemd-analyze verify: $verify"
 [ -z "$verify" ] || fail "systemd-analyze verify: $verify"
 grep -q '^Environment=ZAK_BIND=127.0.0.1$' "$unit" || fail "the unit does not keep to loopback"
+for line in 'Type=notify' 'WatchdogSec=20s' 'ExecReload=/bin/kill -HUP $MAINPID'; do
+  grep -qxF "$line" "$unit" || fail "the unit lacks $line"
+done
 grep -q '^ExecStart=/usr/bin/zak-dataservice --bind ${ZAK_BIND} --port 8014 ' "$unit" \
   || fail "unit's command: $(grep ExecStart "$unit")"
 

@@ -89,7 +89,11 @@ ServiceProcess::ServiceProcess(ServiceStart start) {
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.c_str(),
                                      O_WRONLY | O_CREAT | O_APPEND, 0644);
   }
-  const int spawned = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
+  std::vector<char*> envp(start.environment.size());
+  for (std::size_t i = 0; i < envp.size(); ++i) envp[i] = start.environment[i].data();
+  for (char** variable = environ; *variable != nullptr; ++variable) envp.push_back(*variable);
+  envp.push_back(nullptr);
+  const int spawned = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
   close(out[1]);
   if (spawned != 0) {

@@ -25,6 +25,8 @@ struct ServiceStart {
   std::vector<std::string> arguments;
   // Standard error goes to this descriptor instead of the log file (-1: the log file).
   int errorFd = -1;
+  // "NAME=value" beside the test's own environment, such as systemd's NOTIFY_SOCKET.
+  std::vector<std::string> environment;
 };
 
 // The bundled season, one thread, and these further options.

@@ -9,6 +9,8 @@
 #include "core/local_clock.h"
 #include "core/program_data.h"
 #include "core/season_replay.h"
+#include "settings/store_lock.h"
+#include "ui/components/message_box.h"
 #include "ui/main/frm_main.h"
 
 namespace {
@@ -37,6 +39,17 @@ int main(int argc, char** argv) {
   if (!clocks) {
     std::cerr << "Aufruf: zak [--date JJJJ-MM-TT]\n";
     return 2;
+  }
+  // A second program on the store would write its leagues over this one's edits.
+  const auto hold = zak::HoldStore("zak");
+  if (!hold) {
+    const std::string text =
+        hold.message() +
+        " ZAK 14/15 startet deshalb nicht: zwei Programme auf denselben Einstellungen "
+        "würden gegenseitig ihre Änderungen überschreiben.";
+    std::cerr << text << "\n";
+    zak::ui::MessageBoxHelper(nullptr).ShowMessage(zak::MessageKind::kWarning, text, "");
+    return 1;
   }
   zak::ProgramData data;
   zak::ui::FrmMain window(data, *clocks);

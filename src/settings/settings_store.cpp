@@ -18,6 +18,8 @@
 #include "core/catalogue.h"
 #include "core/text_util.h"
 #include "core/windows1252.h"
+#include "store_file.h"
+#include "store_lock.h"
 
 namespace zak {
 namespace {
@@ -46,10 +48,12 @@ std::vector<SettingKey> BuildKeyTable() {
   return keys;
 }
 
-// The store of application "ZAK1415" in the user's configuration folder. QSettings keeps one
-// parsed copy per file, so opening it for every access costs little.
+// The store of application "ZAK1415" in the user's configuration folder, that file alone: Qt's
+// fall-back files would count their keys as the store's and make every write look cut. QSettings
+// keeps one parsed copy per file, so opening it for every access costs little. Only for a file
+// that IsStoreFileSound passed.
 QSettings OpenStore() {
-  return QSettings(QSettings::IniFormat, QSettings::UserScope, "ZAK1415", "ZAK1415");
+  return QSettings(QString::fromStdString(StoreFilePath()), QSettings::IniFormat);
 }
 
 QString StoreKey(int section, std::string_view key) {
@@ -131,6 +135,7 @@ std::string FavouriteTeamKey(int league) { return "fav" + std::to_string(league)
 
 std::string GetSettingValue(int section, std::string_view key, std::string_view defaultValue) {
   if (GetSectionName(section).empty()) return std::string(defaultValue);
+  if (!IsStoreFileSound(StoreFilePath())) return std::string(defaultValue);
   const QSettings store = OpenStore();
   const QVariant value = store.value(StoreKey(section, key));
   if (!value.isValid()) return std::string(defaultValue);
@@ -147,7 +152,7 @@ bool SaveSettingValue(int section, std::string_view key, std::string_view value)
   return SaveSettingValues(std::span(&one, 1));
 }
 
-std::string SettingsFilePath() { return OpenStore().fileName().toStdString(); }
+std::string SettingsFilePath() { return StoreFilePath(); }
 
 bool FileExists(std::string_view path) {
   if (path.empty()) return false;
@@ -183,6 +188,12 @@ bool WriteFileWhole(std::string_view path, std::string_view bytes) {
 }
 
 bool SaveSettingValues(std::span<const SettingValue> values) {
+  // A damaged file is kept as it is, and another program's store is not written under it.
+  const StoreWriteGuard guard;
+  if (!IsStoreFileSound(StoreFilePath()) || !guard.ok()) {
+    storeFailed = true;
+    return false;
+  }
   QSettings store = OpenStore();
   std::vector<std::pair<QString, QVariant>> before;
   for (const SettingValue& v : values) {
@@ -215,8 +226,16 @@ bool SaveSettingValues(std::span<const SettingValue> values) {
   return false;
 }
 
+bool StoreWriteFailed() { return storeFailed; }
+
 std::optional<std::string> TakeStoreFailureNotice() {
-  if (!storeFailed || storeFailureTold.exchange(true)) return std::nullopt;
+  const bool damaged = !IsStoreFileSound(StoreFilePath());
+  if ((!storeFailed && !damaged) || storeFailureTold.exchange(true)) return std::nullopt;
+  if (damaged) {
+    return "Die Einstellungsdatei " + SettingsFilePath() +
+           " ist beschädigt und bleibt, wie sie ist. Das Programm arbeitet mit den "
+           "Voreinstellungen; neue Daten und Änderungen gelten nur, solange es läuft.";
+  }
   return "Die Einstellungen können nicht gespeichert werden (" + SettingsFilePath() +
          "). Neue Daten und Änderungen gelten nur, solange das Programm läuft.";
 }

@@ -40,10 +40,11 @@ std::string LeagueDataKey(int league);     // "14" + L: the stored copy
 std::string UpdateCountKey(int league);    // "14u" + L: the update count
 std::string FavouriteTeamKey(int league);  // "fav" + L
 
-// The stored value, or `defaultValue` when the key is absent.
+// The stored value, or `defaultValue` when the key is absent or the file damaged.
 std::string GetSettingValue(int section, std::string_view key, std::string_view defaultValue);
 // Stores the value (creating section and key) and writes the store through. False when the
-// write failed (full disk, read-only folder): the file then still holds every earlier value
+// write failed (full disk, read-only folder, a damaged file, another program holding the store,
+// see store_lock.h): the file then still holds every earlier value
 // whole, and so does every later read.
 bool SaveSettingValue(int section, std::string_view key, std::string_view value);
 
@@ -74,8 +75,12 @@ struct SettingValue {
 // fails, none, and every key reads as before. False when the write failed.
 bool SaveSettingValues(std::span<const SettingValue> values);
 
-// After a failed write: the notice to give the user, the first time it is asked for in a run;
-// nothing before a failure and after the first time.
+// True once a write of this run failed.
+bool StoreWriteFailed();
+
+// After a failed write, or while the settings file is damaged (see IsStoreFileSound: the store
+// then reads as defaults and writes nothing): the notice to give the user, the first time it is
+// asked for in a run; nothing before and after the first time.
 std::optional<std::string> TakeStoreFailureNotice();
 
 }  // namespace zak

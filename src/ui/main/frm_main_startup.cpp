@@ -63,6 +63,8 @@ void FrmMain::Form_Load() {
   }
   show();
   QCoreApplication::processEvents();
+  // A damaged settings file, or options that could not be stored, is told over the window.
+  TellStoreFailure();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   currentLeague_ = StoredLeague();
   InitRankColours(data_.rankColour);

@@ -1,5 +1,6 @@
 #include "arguments.h"
 
+#include "core/catalogue.h"
 #include "core/text_util.h"
 
 namespace zak::cli {
@@ -10,6 +11,11 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& words,
   Arguments args;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string& word = words[i];
+    // Which of two values was meant cannot be told.
+    if (args.flags.contains(word) || args.values.contains(word)) {
+      error = "Option " + word + " ist mehrfach angegeben";
+      return std::nullopt;
+    }
     if (flags.contains(word)) {
       args.flags.insert(word);
     } else if (withValue.contains(word)) {
@@ -37,6 +43,10 @@ std::optional<int> NumberOption(const Arguments& args, const std::string& name, 
     return std::nullopt;
   }
   return *number;
+}
+
+std::optional<int> DayOption(const Arguments& args, int league, std::string& error) {
+  return NumberOption(args, "--day", 1, GetDayCount(league), error);
 }
 
 }  // namespace zak::cli

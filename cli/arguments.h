@@ -15,7 +15,8 @@ struct Arguments {
 };
 
 // Reads the options after the command word. `withValue` and `flags` name the accepted options;
-// anything else, or a value option without its value, gives an error message.
+// anything else, a value option without its value, or an option given twice gives an error
+// message.
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& words,
                                         const std::set<std::string>& withValue,
                                         const std::set<std::string>& flags, std::string& error);
@@ -23,5 +24,8 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& words,
 // The option's whole-number value within [low, high]; `error` says what is wrong otherwise.
 std::optional<int> NumberOption(const Arguments& args, const std::string& name, int low, int high,
                                 std::string& error);
+
+// --day: a match day of the league, 1 up to its number of match days.
+std::optional<int> DayOption(const Arguments& args, int league, std::string& error);
 
 }  // namespace zak::cli

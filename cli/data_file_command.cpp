@@ -40,6 +40,10 @@ int ImportCommand(const std::vector<std::string>& words) {
   const auto path = FileWord("import", words);
   if (!path) return 2;
   PlatformSession session;
+  if (!session.refusal().empty()) {
+    std::cerr << "zak-cli import: " << session.refusal() << " Es wird nichts übernommen.\n";
+    return 1;
+  }
   return ImportDataFile(session.context(), session.statusBar(), *path, nullptr) ? 0 : 1;
 }
 

@@ -1,11 +1,14 @@
 // zak-cli download: every league loaded as the program's start-up loads it, with automatic
 // download on: each league from the data service first, then every league from the store.
+// Exit 1 when a league has no data, or when a download could not be stored: a script learns
+// that the next run will not find it.
 #include <iostream>
 
 #include "arguments.h"
 #include "commands.h"
 #include "platform_session.h"
 #include "service/league_loading.h"
+#include "settings/settings_store.h"
 
 namespace zak::cli {
 namespace {
@@ -27,6 +30,10 @@ int DownloadCommand(const std::vector<std::string>& words) {
     return 2;
   }
   PlatformSession session;
+  if (!session.refusal().empty()) {
+    std::cerr << "zak-cli download: " << session.refusal() << " Es wird nichts geladen.\n";
+    return 1;
+  }
   ProgramData& data = session.data();
   ServiceContext& context = session.context();
 
@@ -54,7 +61,7 @@ int DownloadCommand(const std::vector<std::string>& words) {
     std::cout << league << '\t' << GetLeagueName(league, false) << '\t' << from << '\t'
               << PlayedMatches(data.matchData, league) << '\n';
   }
-  return allUsable ? 0 : 1;
+  return allUsable && !StoreWriteFailed() ? 0 : 1;
 }
 
 }  // namespace zak::cli

@@ -54,7 +54,7 @@ int HtmlCommand(const std::vector<std::string>& words) {
                      {"--table", "--match-day"}, error);
   if (!args) return Refuse(error);
   const auto league = NumberOption(*args, "--league", 0, kLeagueCount - 1, error);
-  const auto day = NumberOption(*args, "--day", 1, kDaySlots, error);
+  const auto day = league ? DayOption(*args, *league, error) : std::nullopt;
   if (!error.empty()) return Refuse(error);
   if (!league) return Refuse("Option --league fehlt");
   int favourite = -1;

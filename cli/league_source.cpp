@@ -4,11 +4,11 @@
 #include <iostream>
 
 #include "core/local_clock.h"
+#include "core/scrambling.h"
 #include "core/season_file.h"
 #include "core/season_folder.h"
 #include "core/season_replay.h"
-#include "platform_session.h"
-#include "service/league_loading.h"
+#include "core/stored_league_text.h"
 #include "settings/settings_store.h"
 
 namespace zak::cli {
@@ -30,16 +30,18 @@ int ReadSeasonLeague(const std::string& command, const std::string& folder, int 
 }
 
 // The league's copy in the user's settings store, as the program stored it after a download.
-// Without one, the season that came with the program.
+// Without one, or with a damaged one, the season that came with the program. Only reads: the
+// store stays as it was, byte for byte.
 int ReadStoredLeague(const std::string& command, int league, MatchData& data) {
-  PlatformSession session;
-  if (LoadLeagueData(session.context(), session.statusBar(), league)) {
-    data = session.data().matchData;
-    return 0;
-  }
-  if (!GetSettingValue(kSectionData, LeagueDataKey(league), "").empty()) return 1;
+  if (const auto notice = TakeStoreFailureNotice()) std::cerr << "Warnung: " << *notice << "\n";
+  const std::string stored = GetSettingValue(kSectionData, LeagueDataKey(league), "");
+  if (!stored.empty() && DecodeStoredLeague(ScrambleSetting(stored), data, league).ok) return 0;
+  data.ClearLeague(league);
   const std::string folder = BundledSeasonFolder();
-  std::cerr << "zak-cli " << command << ": keine gespeicherten Daten der Liga " << league
+  std::cerr << "zak-cli " << command << ": "
+            << (stored.empty() ? "keine gespeicherten Daten der Liga " + std::to_string(league)
+                               : "die gespeicherten Daten der Liga " + std::to_string(league) +
+                                     " sind fehlerhaft")
             << ", daher aus der mitgelieferten Saison " << folder << "\n";
   return ReadSeasonLeague(command, folder, league, data);
 }

@@ -10,8 +10,9 @@ namespace {
 constexpr const char* kUsage =
     "Aufruf:\n"
     "  zak-cli table [--season ORDNER] --league N [--day D] [--date JJJJ-MM-TT] [--tsv]\n"
-    "      Tabelle der Liga N (0..7) nach dem Spieltag D (1..38; ohne --day der aktuelle),\n"
-    "      ohne --season aus den gespeicherten Daten, ohne solche aus der mitgelieferten Saison\n"
+    "      Tabelle der Liga N (0..7) nach dem Spieltag D (1 bis 30, 34 oder 38, je nach Liga;\n"
+    "      ohne --day der aktuelle), ohne --season aus den gespeicherten Daten, ohne solche oder\n"
+    "      bei beschädigten aus der mitgelieferten Saison\n"
     "  zak-cli chart [--season ORDNER] --league N --club NAME [--date JJJJ-MM-TT]\n"
     "                [--svg DATEI] [--png DATEI]\n"
     "      Platzierungen des Vereins nach jedem Spieltag und die noch erreichbaren Plätze\n"

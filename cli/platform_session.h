@@ -9,6 +9,7 @@
 #include "core/program_data.h"
 #include "core/reporting.h"
 #include "service/data_service.h"
+#include "settings/store_lock.h"
 
 namespace zak::cli {
 
@@ -27,11 +28,16 @@ class NoStatusBar : public StatusSink {
   void SetCurProgress(int) override {}
 };
 
+// For the commands that write the store: holds it for the command's run (see store_lock.h).
 class PlatformSession {
  public:
-  // Loads the options from the store and completes the installation identity, as start-up does.
+  // Holds the store, loads the options from it and completes the installation identity, as
+  // start-up does. When another program holds the store, nothing is loaded: see refusal().
   PlatformSession();
   ~PlatformSession();
+
+  // Why the store could not be held ("ZAK 14/15 läuft bereits ..."); empty when it is held.
+  const std::string& refusal() const { return refusal_; }
 
   ProgramData& data() { return *data_; }
   ServiceContext& context() { return *context_; }
@@ -42,6 +48,8 @@ class PlatformSession {
   char name_[8] = "zak-cli";
   char* argv_[2] = {name_, nullptr};
   QCoreApplication app_{argc_, argv_};
+  std::unique_ptr<StoreHold> hold_;
+  std::string refusal_;
   std::unique_ptr<ProgramData> data_;
   std::unique_ptr<HttpGateway> gateway_;
   StderrMessages messages_;

@@ -19,7 +19,7 @@ int TableCommand(const std::vector<std::string>& words) {
     return 2;
   }
   const auto league = NumberOption(*args, "--league", 0, kLeagueCount - 1, error);
-  const auto day = NumberOption(*args, "--day", 1, kDaySlots, error);
+  const auto day = league ? DayOption(*args, *league, error) : std::nullopt;
   if (!error.empty() || !league) {
     std::cerr << "zak-cli table: " << (error.empty() ? "Option --league fehlt" : error) << "\n";
     return 2;

@@ -7,10 +7,13 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/season_file.h"
+
 namespace zak::dataservice {
 namespace {
 
-constexpr off_t kLargestFile = 16 << 20;
+// The program's season reader takes no more either.
+constexpr off_t kLargestFile = kLargestSeasonFile;
 
 FileStamp StampOf(const struct stat& info) {
   return {info.st_dev, info.st_ino, info.st_size,

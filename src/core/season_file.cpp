@@ -1,10 +1,12 @@
 #include "season_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <cerrno>
 
 #include "text_util.h"
 #include "windows1252.h"
@@ -106,17 +108,30 @@ SeasonReadResult ReadSeasonText(std::string_view text, std::string_view fileName
 }
 
 SeasonReadResult ReadSeasonFile(const std::string& path, MatchData& data, int league) {
-  std::error_code ec;
-  std::ifstream file;
-  if (std::filesystem::is_regular_file(path, ec)) file.open(path, std::ios::binary);
-  std::ostringstream content;
-  if (file.is_open()) content << file.rdbuf();
-  if (!file.is_open() || file.bad()) {
-    SeasonReadResult result;
+  SeasonReadResult result;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  struct stat info {};
+  if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     result.errors.push_back(path + ": Datei kann nicht gelesen werden");
-    return result;
+  } else if (info.st_size > kLargestSeasonFile) {
+    result.errors.push_back(path + ": Datei ist größer als 16 MiB");
+  } else {
+    std::string content;
+    char buffer[65536];
+    ssize_t n = 0;
+    while ((n = ::read(fd, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR)) {
+      if (n > 0) content.append(buffer, static_cast<std::size_t>(n));
+      // A file that grows while it is read is cut at the limit, not read on.
+      if (static_cast<std::int64_t>(content.size()) > kLargestSeasonFile) break;
+    }
+    if (n < 0 || static_cast<std::int64_t>(content.size()) > kLargestSeasonFile) {
+      result.errors.push_back(path + ": Datei kann nicht gelesen werden");
+    } else {
+      result = ReadSeasonText(content, path, data, league);
+    }
   }
-  return ReadSeasonText(content.str(), path, data, league);
+  if (fd >= 0) ::close(fd);
+  return result;
 }
 
 std::string SeasonFilePath(std::string_view folder, int league) {

@@ -2,6 +2,7 @@
 // a header line, then "day, kick-off, home, away, home goals, away goals" per match.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +22,12 @@ struct SeasonReadResult {
 SeasonReadResult ReadSeasonText(std::string_view text, std::string_view fileName, MatchData& data,
                                 int league);
 
-// The same from a file; a file that cannot be read is one error and leaves the data alone.
+// The largest season file read, by the program and the data service alike.
+inline constexpr std::int64_t kLargestSeasonFile = std::int64_t{16} << 20;
+
+// The same from a file; a file that cannot be read is one error and leaves the data alone: also
+// one that is no regular file (opened without waiting, so a FIFO blocks nothing) or is larger
+// than kLargestSeasonFile.
 SeasonReadResult ReadSeasonFile(const std::string& path, MatchData& data, int league);
 
 // The season file of a league inside a season folder: "<folder>/league-<index>.tsv".

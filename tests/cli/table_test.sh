@@ -51,6 +51,13 @@ for args in "--league 8" "--league x" "--league 0 --day 39" "--league 0 --day 0"
   # shellcheck disable=SC2086
   "$cli" table --season "$season" $args >/dev/null 2>&1; check "bad args: $args" $? 2
 done
+# A day beyond the league's last, or an option given twice, was taken silently.
+for args in "table --league 0 --day 35" "table --league 4 --day 31" "print --text --league 0 --day 35" \
+            "html --league 4 --day 31" "table --league 0 --league 5" "table --league 0 --tsv --tsv"; do
+  # shellcheck disable=SC2086
+  err=$("$cli" $args --season "$season" 2>&1 >/dev/null); check "refused: $args" $? 2
+  grep -qE "bis (30|34)|mehrfach" <<<"$err" || { echo "FAIL: no range or repeat: $err"; failures=$((failures + 1)); }
+done
 err=$("$cli" table --season /nonexistent --league 0 2>&1 >/dev/null); check "missing folder" $? 1
 [ -n "$err" ] || { echo "FAIL: no message for a missing folder"; failures=$((failures + 1)); }
 bad=$(mktemp -d)
@@ -60,6 +67,12 @@ grep -q "league-0.tsv:2:" <<<"$err" || { echo "FAIL: line number missing: $err";
 # A league without a season file: all zero, the corrections applied.
 out=$("$cli" table --season "$bad" --league 5 --day 3 --tsv); check "league without file" $? 0
 expect_line "Essen" "$out" "$(printf '18\tRot-Weiss Essen\t0\t0\t-1\t1\t-1\t1\t-2\t-1')"
+# A pipe or a giant as league file: refused at once, never read whole.
+mkfifo "$bad/league-1.tsv"; truncate -s 17M "$bad/league-2.tsv"
+for league in 1 2; do
+  err=$(timeout 60 "$cli" table --season "$bad" --league $league 2>&1 >/dev/null); check "unreadable $league" $? 1
+done
+grep -q "größer als 16 MiB" <<<"$err" || { echo "FAIL: a giant was read: $err"; failures=$((failures + 1)); }
 rm -rf "$bad"
 "$cli" bogus >/dev/null 2>&1; check "unknown command" $? 2
 

@@ -14,6 +14,11 @@ unset http_proxy HTTP_PROXY all_proxy ALL_PROXY
 export XDG_CONFIG_HOME=$work/config
 
 start_service "$service" "$season" "$work"
+# An administrator's defaults count for nothing: with them read, downloads were off and every
+# write judged cut.
+mkdir -p "$work/xdg/ZAK1415"
+printf '[Start]\nautodl=0\n[Proxy]\nen=1\n' >"$work/xdg/ZAK1415/ZAK1415.ini"
+export XDG_CONFIG_DIRS=$work/xdg
 # The store names the service's address, as a user's store names the maker's host.
 mkdir -p "$XDG_CONFIG_HOME/ZAK1415"
 printf '[Server]\nHost=127.0.0.1:%s\n' "$port" >"$XDG_CONFIG_HOME/ZAK1415/ZAK1415.ini"
@@ -44,6 +49,31 @@ for league in 0 1 2 3 4 5 6 7; do
   [ "$stored" = "$("$cli" table --season "$season" --league "$league" --tsv)" ] \
     || fail "stored table of league $league differs from the season's"
 done
+# Commands that only read leave the store as it was, even its mode.
+store=$XDG_CONFIG_HOME/ZAK1415/ZAK1415.ini
+chmod 400 "$store"; before=$(sha256sum <"$store")
+for args in "table --league 2" "print --text --league 2" "html --league 2" "export $work/copy.zak"; do
+  # shellcheck disable=SC2086
+  "$cli" $args >/dev/null 2>"$work/err" || fail "$args: $(cat "$work/err")"
+done
+[ "$(sha256sum <"$store")" = "$before" ] || fail "a reading command wrote the store"
+[ "$(stat -c %a "$store")" = 400 ] || fail "a reading command changed the store's mode"
+chmod 600 "$store"
+# A damaged stored copy: the bundled season, and a word about it.
+mkdir -p "$work/junk/ZAK1415"; printf '[Data]\n140=kaputt\n' >"$work/junk/ZAK1415/ZAK1415.ini"
+out=$(XDG_CONFIG_HOME=$work/junk "$cli" table --league 0 --tsv 2>"$work/err") || fail "damaged copy: exit $?"
+[ "$out" = "$("$cli" table --season "$season" --league 0 --tsv)" ] || fail "damaged copy: $out"
+grep -qF "die gespeicherten Daten der Liga 0 sind fehlerhaft, daher aus der mitgelieferten Saison" \
+  "$work/err" || fail "no word about the damaged copy: $(cat "$work/err")"
+# Downloads that cannot be stored (a full disk), or a store that is a pipe: exit 1.
+mkdir -p "$work/full/ZAK1415"; printf '[Server]\nHost=127.0.0.1:%s\n' "$port" >"$work/full/ZAK1415/ZAK1415.ini"
+(trap '' XFSZ; ulimit -f 16; XDG_CONFIG_HOME=$work/full "$cli" download >/dev/null 2>"$work/err"); status=$?
+[ "$status" -eq 1 ] || fail "unstored downloads: status $status"
+grep -q "nicht gespeichert werden" "$work/err" || fail "no word about the store: $(cat "$work/err")"
+mkdir -p "$work/pipe/ZAK1415"; mkfifo "$work/pipe/ZAK1415/ZAK1415.ini"
+XDG_CONFIG_HOME=$work/pipe timeout 60 "$cli" download >/dev/null 2>"$work/err"; status=$?
+[ "$status" -eq 1 ] && [ -p "$work/pipe/ZAK1415/ZAK1415.ini" ] || fail "a pipe as store: status $status"
+grep -q "ist beschädigt und bleibt, wie sie ist" "$work/err" || fail "pipe: $(cat "$work/err")"
 # Without a stored copy, run from its build, the table comes from the source tree's season.
 out=$(XDG_CONFIG_HOME=$work/empty "$cli" table --league 4 --tsv 2>"$work/err") \
   || fail "a league without stored data: $(cat "$work/err")"

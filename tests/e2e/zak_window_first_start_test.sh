@@ -2,11 +2,13 @@
 # The desktop program's first start on a fresh settings store, run as a user runs it (on the
 # offscreen platform) against the real data service: it asks for every league, stores the
 # leagues that have data, the options with their defaults and the installation's identity, and
-# keeps its window open afterwards. A second start sends the stored update counts.
+# keeps its window open afterwards. A second start sends the stored update counts. Beside a
+# running program, no second one and no zak-cli download writes the store.
 set -u
 zak=$1
 service=$2
 season=$3
+cli=$4
 # shellcheck source=common.sh
 source "$(dirname "$0")/common.sh"
 zak_pid=""
@@ -67,6 +69,18 @@ done
 
 # The next start sends the update count the service gave for each league with data.
 start_program 2
+# Meanwhile a second program, and zak-cli download, are refused: neither writes over the
+# first one's leagues and edits.
+before=$(sha256sum <"$store")
+"$cli" download >/dev/null 2>"$work/cli.err"; status=$?
+[ "$status" -eq 1 ] || fail "zak-cli download beside zak: status $status"
+grep -q "ZAK 14/15 läuft bereits mit diesen Einstellungen" "$work/cli.err" || fail "cli: $(cat "$work/cli.err")"
+"$zak" >"$work/second.out" 2>&1 &
+second=$!
+for _ in $(seq 300); do grep -q "startet deshalb nicht" "$work/second.out" && break; sleep 0.1; done
+grep -q "ZAK 14/15 läuft bereits" "$work/second.out" || fail "second start: $(cat "$work/second.out")"
+kill "$second" 2>/dev/null; wait "$second" 2>/dev/null
+[ "$(sha256sum <"$store")" = "$before" ] || fail "the store changed beside the running program"
 stop_program
 grep -q ' GET /zak/ud/gd1415.php?l=1&ui=1 ' "$work/service.log" ||
   fail "the stored update count of league 0 was not sent"

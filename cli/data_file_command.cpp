@@ -39,12 +39,17 @@ int ExportCommand(const std::vector<std::string>& words) {
 int ImportCommand(const std::vector<std::string>& words) {
   const auto path = FileWord("import", words);
   if (!path) return 2;
+  // The file is read and checked before the session loads the options and completes the
+  // identity: a refused file leaves even a store that has never seen a start as it was.
+  StderrMessages messages;
+  const std::optional<DataFileFields> fields = ReadDataFile(*path, messages);
+  if (!fields) return 1;
   PlatformSession session;
   if (!session.refusal().empty()) {
     std::cerr << "zak-cli import: " << session.refusal() << " Es wird nichts übernommen.\n";
     return 1;
   }
-  return ImportDataFile(session.context(), session.statusBar(), *path, nullptr) ? 0 : 1;
+  return ApplyDataFile(session.context(), session.statusBar(), *fields, nullptr) ? 0 : 1;
 }
 
 }  // namespace zak::cli

@@ -9,6 +9,7 @@
 #include "core/local_clock.h"
 #include "core/maker.h"
 #include "league_source.h"
+#include "settings/file_helpers.h"
 #include "settings/settings_store.h"
 
 namespace zak::cli {

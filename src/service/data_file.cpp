@@ -1,13 +1,15 @@
 #include "data_file.h"
 
-#include <QFile>
-#include <QString>
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
+#include "core/scrambling.h"
+#include "core/stored_league_text.h"
 #include "core/windows1252.h"
 #include "league_loading.h"
+#include "settings/file_helpers.h"
 #include "settings/options.h"
 #include "settings/settings_store.h"
 
@@ -57,25 +59,15 @@ const std::array<FieldAddress, kDataFileFieldCount>& FieldAddresses() {
   return addresses;
 }
 
-QString QtPath(const std::string& path) { return QString::fromStdString(path); }
-
 void Tell(MessageSink& messages, MessageKind kind, std::string_view text) {
   messages.ShowMessage(kind, std::string(text), "");
 }
 
-enum class ReadOutcome { kRead, kUnreadable, kTooLarge };
-
-// The file's bytes, never more than the limit and one byte: a device that keeps giving, or a
-// file that grows meanwhile, is cut off there.
-ReadOutcome ReadLimited(const std::string& path, std::string& bytes) {
-  QFile file(QtPath(path));
-  if (!file.open(QIODevice::ReadOnly)) return ReadOutcome::kUnreadable;
-  if (file.size() > kMaxDataFileBytes) return ReadOutcome::kTooLarge;
-  const QByteArray read = file.read(kMaxDataFileBytes + 1);
-  if (file.error() != QFileDevice::NoError) return ReadOutcome::kUnreadable;
-  if (read.size() > kMaxDataFileBytes) return ReadOutcome::kTooLarge;
-  bytes.assign(read.constData(), static_cast<std::size_t>(read.size()));
-  return ReadOutcome::kRead;
+// True when the field is empty or reads as a league's stored copy, as the loader reads it.
+bool IsStoredLeague(const std::string& field, int league) {
+  if (field.empty()) return true;
+  const auto scratch = std::make_unique<MatchData>();
+  return DecodeStoredLeague(ScrambleSetting(field), *scratch, league).ok;
 }
 
 // Every league again from the store, as the loader reads it. A league without a stored copy is
@@ -103,6 +95,11 @@ DataFileFields ReadDataFileFields() {
     const FieldAddress& a = FieldAddresses()[i];
     fields[i] = GetSettingValue(a.section, a.key, a.defaultValue);
   }
+  // A damaged copy is no data: the loader would drop it and download the league again, and the
+  // import would refuse the whole file for it.
+  for (int league = 0; league < kLeagueCount; ++league) {
+    if (!IsStoredLeague(fields[league], league)) fields[league].clear();
+  }
   return fields;
 }
 
@@ -116,7 +113,8 @@ bool ExportDataFile(const std::string& path, MessageSink& messages) {
     Tell(messages, MessageKind::kWarning, kExportSeparatorMessage);
     return false;
   }
-  if (!WriteFileWhole(path, ToWindows1252(BuildDataFileText(fields)))) {
+  // The file carries the proxy password and is for its owner only, like the store.
+  if (!WriteFileWhole(path, ToWindows1252(BuildDataFileText(fields)), FileAccess::kOwnerOnly)) {
     Tell(messages, MessageKind::kWarning, kExportNotWrittenMessage);
     return false;
   }
@@ -131,18 +129,17 @@ bool ImportDataFile(ServiceContext& context, StatusSink& statusBar, const std::s
 }
 
 std::optional<DataFileFields> ReadDataFile(const std::string& path, MessageSink& messages) {
-  std::string bytes;
-  switch (ReadLimited(path, bytes)) {
-    case ReadOutcome::kUnreadable:
-      Tell(messages, MessageKind::kWarning, kImportUnreadableMessage);
-      return std::nullopt;
-    case ReadOutcome::kTooLarge:
-      Tell(messages, MessageKind::kWarning, kImportFormatMessage);
-      return std::nullopt;
-    case ReadOutcome::kRead:
-      break;
+  const Outcome<std::string> bytes = ReadRegularFile(path, kMaxDataFileBytes);
+  if (!bytes) {
+    const bool tooLarge = bytes.failure().kind == kReadTooLarge;
+    Tell(messages, MessageKind::kWarning,
+         tooLarge ? kImportFormatMessage : kImportUnreadableMessage);
+    return std::nullopt;
   }
-  std::optional<DataFileFields> fields = ParseDataFileText(FromWindows1252(bytes));
+  std::optional<DataFileFields> fields = ParseDataFileText(FromWindows1252(*bytes));
+  for (int league = 0; fields && league < kLeagueCount; ++league) {
+    if (!IsStoredLeague((*fields)[league], league)) fields.reset();
+  }
   if (!fields) Tell(messages, MessageKind::kWarning, kImportFormatMessage);
   return fields;
 }

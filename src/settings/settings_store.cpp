@@ -5,11 +5,8 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QString>
-#include <QTemporaryFile>
 #include <atomic>
 #include <cerrno>
 #include <utility>
@@ -153,39 +150,6 @@ bool SaveSettingValue(int section, std::string_view key, std::string_view value)
 }
 
 std::string SettingsFilePath() { return StoreFilePath(); }
-
-bool FileExists(std::string_view path) {
-  if (path.empty()) return false;
-  const QFileInfo info(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
-  return info.exists() && !info.isDir();
-}
-
-bool IsFolderWritable(std::string_view folder) {
-  std::string probe(Trim(folder));
-  if (probe.empty() || (probe.back() != '/' && probe.back() != '\\')) probe += '/';
-  // A unique name: a file "test.tmp" of the user's must never be overwritten and deleted.
-  QTemporaryFile file(QString::fromStdString(probe) + "zak-probe-XXXXXX.tmp");
-  file.setAutoRemove(true);
-  return file.open();
-}
-
-std::string GetFolderOfPath(std::string_view path) {
-  const std::size_t last = path.find_last_of("\\/");
-  if (last != std::string_view::npos) return std::string(path.substr(0, last + 1));
-  if (Utf8Length(path) > 2) return std::string(path);
-  return std::string(path) + "\\";
-}
-
-// The flush and the sync are checked here: the commit alone would rename a file whose buffered
-// bytes did not all fit on the disk.
-bool WriteFileWhole(std::string_view path, std::string_view bytes) {
-  QSaveFile file(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const auto size = static_cast<qint64>(bytes.size());
-  if (file.write(bytes.data(), size) != size || !file.flush()) return false;
-  if (::fsync(file.handle()) != 0) return false;
-  return file.commit();
-}
 
 bool SaveSettingValues(std::span<const SettingValue> values) {
   // A damaged file is kept as it is, and another program's store is not written under it.

@@ -51,19 +51,6 @@ bool SaveSettingValue(int section, std::string_view key, std::string_view value)
 // The settings file ("<config folder>/ZAK1415/ZAK1415.ini"); readable by its owner only.
 std::string SettingsFilePath();
 
-// True when the path names an existing entry that is not a folder.
-bool FileExists(std::string_view path);
-// True when a file can be created in the folder. Probes with a unique temporary name and
-// removes it again, so no file of the user's is touched.
-bool IsFolderWritable(std::string_view folder);
-// The part up to and including the last "\" (or "/"); a path without one that is longer than
-// two characters unchanged; a shorter one (a bare drive "C:") followed by "\".
-std::string GetFolderOfPath(std::string_view path);
-// Replaces the file with exactly these bytes, or leaves it as it was: they go to a temporary
-// file beside it, which is renamed over it only once every byte is on the disk. False when
-// anything failed (the temporary file is then removed).
-bool WriteFileWhole(std::string_view path, std::string_view bytes);
-
 // One value to store.
 struct SettingValue {
   int section;

@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -269,7 +271,7 @@ TEST_F(DataFileTest, EmptyStoredPortIsExportedAsZero) {
   EXPECT_EQ((*fields)[kDataFilePortField], "0");
 }
 
-enum class Source { kFile, kSparse, kPath };
+enum class Source { kFile, kSparse, kPath, kPipe, kDevice };
 
 struct RefusedImport {
   const char* name;
@@ -303,6 +305,12 @@ TEST_P(DataFileRefusedImport, ChangesNothingAndSaysWhy) {
       path = GetParam().content.starts_with('/') ? GetParam().content
                                                  : FilePath(GetParam().content.c_str());
       break;
+    case Source::kPipe:  // nobody writes into it: opened for reading as a file, it would block
+      ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+      break;
+    case Source::kDevice:  // /dev/null's numbers, made where the test may (it runs as root)
+      if (mknod(path.c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0) GTEST_SKIP() << "not root";
+      break;
   }
   EXPECT_FALSE(Import(path));
   ExpectOnlyMessage(MessageKind::kWarning, GetParam().message);
@@ -322,7 +330,11 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedImport{"EmptyFile", Source::kFile, "", kImportFormatMessage},
         RefusedImport{"LargerThan64MiB", Source::kSparse, std::to_string((64 << 20) + 1),
                       kImportFormatMessage},
-        RefusedImport{"EndlessDevice", Source::kPath, "/dev/zero", kImportFormatMessage},
+        RefusedImport{"EndlessDevice", Source::kPath, "/dev/zero", kImportUnreadableMessage},
+        RefusedImport{"NamedPipe", Source::kPipe, "", kImportUnreadableMessage},
+        RefusedImport{"DeviceNode", Source::kDevice, "", kImportUnreadableMessage},
+        // Fifteen fields, but the first league is no stored copy: it would replace all eight.
+        RefusedImport{"JunkLeague", Source::kFile, "Müll" + kFreshFile, kImportFormatMessage},
         RefusedImport{"MissingFile", Source::kPath, "fehlt.zak", kImportUnreadableMessage},
         RefusedImport{"Folder", Source::kPath, ".", kImportUnreadableMessage}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -13,6 +13,7 @@
 
 #include "core/scrambling.h"
 #include "core/windows1252.h"
+#include "settings/file_helpers.h"
 #include "support/temporary_store.h"
 
 namespace zak {

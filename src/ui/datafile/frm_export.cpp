@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 
 #include "service/data_file.h"
-#include "settings/settings_store.h"
+#include "settings/file_helpers.h"
 #include "ui/components/cls_common_dialog.h"
 #include "ui/components/fonts.h"
 #include "ui/components/qt_text.h"

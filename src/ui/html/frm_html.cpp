@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "core/html_fragments.h"
+#include "settings/file_helpers.h"
 #include "settings/settings_store.h"
 #include "ui/components/cls_common_dialog.h"
 #include "ui/components/fonts.h"

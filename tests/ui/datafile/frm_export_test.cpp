@@ -3,6 +3,9 @@
 // main window, and closing.
 #include "ui/datafile/frm_export.h"
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -98,6 +101,9 @@ class FrmExportTest : public QObject {
     QTest::newRow("existing folder") << "ordner" << true << false;
     QTest::newRow("missing file") << "fehlt.zak" << true << false;
     QTest::newRow("empty") << "" << false << false;
+    // Reading these would wait for a writer or never end: no file to import.
+    QTest::newRow("named pipe") << "pipe.zak" << true << false;
+    QTest::newRow("device") << "geraet.zak" << true << false;
   }
   void importFieldTellsAFileFromTheRest() {
     QFETCH(QString, name);
@@ -107,6 +113,9 @@ class FrmExportTest : public QObject {
     QDir(dir.path()).mkdir("ordner");
     QFile file(dir.path() + "/daten.zak");
     QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(mkfifo(QFile::encodeName(dir.path() + "/pipe.zak").constData(), 0600), 0);
+    // Root may make a device node (as /dev/null); for anyone else the row is a missing file.
+    mknod(QFile::encodeName(dir.path() + "/geraet.zak").constData(), S_IFCHR | 0600, makedev(1, 3));
     ExportWindow w;
     w.window.show();
     w.File(FrmExport::kImport)->setText("x");  // a change to an empty text must count too

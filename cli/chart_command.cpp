@@ -9,6 +9,7 @@
 #include "commands.h"
 #include "core/team_statistics.h"
 #include "league_source.h"
+#include "settings/file_helpers.h"
 #include "ui/stats/chart_painting.h"
 
 namespace zak::cli {
@@ -46,17 +47,18 @@ std::unique_ptr<QGuiApplication> PaintingApplication() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// Each file is painted in memory and written whole: a full disk leaves last week's chart.
 int WriteFiles(const Arguments& args, const PositionChart& chart, const std::string& title) {
   const auto app = PaintingApplication();
   for (const char* option : {"--svg", "--png"}) {
     const auto path = args.values.find(option);
     if (path == args.values.end()) continue;
-    const QString file = QString::fromStdString(path->second);
-    const QString failure = std::string(option) == "--svg"
-                                ? ui::WriteChartSvg(chart, file, QString::fromStdString(title))
-                                : ui::WriteChartPng(chart, file);
-    if (!failure.isEmpty()) {
-      std::cerr << "zak-cli chart: " << path->second << ": " << failure.toStdString() << "\n";
+    const QByteArray bytes = std::string(option) == "--svg"
+                                 ? ui::ChartSvg(chart, QString::fromStdString(title))
+                                 : ui::ChartPng(chart);
+    if (bytes.isEmpty() ||
+        !WriteFileWhole(path->second, std::string_view(bytes.constData(), bytes.size()))) {
+      std::cerr << "zak-cli chart: Datei konnte nicht geschrieben werden: " << path->second << "\n";
       return 1;
     }
   }

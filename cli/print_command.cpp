@@ -10,6 +10,7 @@
 #include "core/local_clock.h"
 #include "core/printed_layout.h"
 #include "league_source.h"
+#include "settings/file_helpers.h"
 #include "ui/print/print_league.h"
 
 namespace zak::cli {
@@ -28,11 +29,15 @@ int WritePdf(const std::string& file, const PrintRequest& request,
   char name[] = "zak-cli";
   char* argv[] = {name, nullptr};
   QApplication application(argc, argv);
+  // The printer only gives the pages their layout; the PDF is made in memory and written whole,
+  // so a full disk leaves the old file as it was.
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(QString::fromStdString(file));
   printer.setPageSize(QPageSize(QPageSize::A4));
-  if (!ui::PrintLeagueOn(printer, sources, request)) {
+  const QByteArray pdf = ui::PrintLeaguePdf(printer, sources, request);
+  if (pdf.isEmpty() ||
+      !WriteFileWhole(file,
+                      std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())))) {
     std::cerr << "zak-cli print: Datei konnte nicht geschrieben werden: " << file << "\n";
     return 1;
   }

@@ -3,6 +3,7 @@
 // longer fits the page starts the next one.
 #pragma once
 
+#include <QByteArray>
 #include <QPrinter>
 #include <chrono>
 
@@ -27,7 +28,13 @@ void PrintLeague(int day, int league, bool printTable, bool printDay, const Prin
 // The printout on `printer`, without a dialog. False when the printer could not be written.
 bool PrintLeagueOn(QPrinter& printer, const PrintSources& sources, const PrintRequest& request);
 
-// Lines on the printer as one document.
+// Lines on the printer (or any paged device, a PDF writer) as one document.
 bool PrintLinesOn(QPrinter& printer, const PrintLines& lines);
+bool PrintLinesOn(QPagedPaintDevice& device, const PrintLines& lines);
+
+// The printout as the bytes of a PDF file, on the pages (size, margins, resolution) of `layout`;
+// nothing when it could not be made.
+QByteArray PrintLeaguePdf(const QPrinter& layout, const PrintSources& sources,
+                          const PrintRequest& request);
 
 }  // namespace zak::ui

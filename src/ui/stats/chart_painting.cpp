@@ -1,6 +1,6 @@
 #include "chart_painting.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QSvgGenerator>
@@ -114,34 +114,33 @@ void PaintPositionChart(QPainter& painter, const PositionChart& chart, int width
   DrawPossiblePositions(painter, chart, g);
 }
 
-QString WriteChartSvg(const PositionChart& chart, const QString& path, const QString& title) {
-  QFile probe(path);
-  if (!probe.open(QIODevice::WriteOnly)) return probe.errorString();
-  probe.close();
+QByteArray ChartSvg(const PositionChart& chart, const QString& title) {
+  QBuffer bytes;
+  bytes.open(QIODevice::WriteOnly);
   QSvgGenerator svg;
-  svg.setFileName(path);
+  svg.setOutputDevice(&bytes);
   svg.setTitle(title);
   svg.setResolution(96);
   svg.setSize(QSize(Twips(kChartWidthTwips), Twips(kChartHeightTwips)));
   svg.setViewBox(QRect(0, 0, Twips(kChartWidthTwips), Twips(kChartHeightTwips)));
   QPainter painter;
-  if (!painter.begin(&svg)) return "SVG kann nicht geschrieben werden";
+  if (!painter.begin(&svg)) return {};
   PaintPositionChart(painter, chart);
   painter.end();
-  return {};
+  return bytes.data();
 }
 
-QString WriteChartPng(const PositionChart& chart, const QString& path) {
+QByteArray ChartPng(const PositionChart& chart) {
   QImage image(Twips(kChartWidthTwips), Twips(kChartHeightTwips), QImage::Format_RGB32);
   image.setDotsPerMeterX(3780);  // 96 dpi
   image.setDotsPerMeterY(3780);
   QPainter painter(&image);
   PaintPositionChart(painter, chart);
   painter.end();
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  if (!image.save(&file, "PNG")) return "PNG kann nicht geschrieben werden";
-  return {};
+  QBuffer bytes;
+  bytes.open(QIODevice::WriteOnly);
+  if (!image.save(&bytes, "PNG")) return {};
+  return bytes.data();
 }
 
 }  // namespace zak::ui

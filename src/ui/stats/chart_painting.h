@@ -3,6 +3,7 @@
 // picture box and zak-cli's SVG and PNG files use the same three steps.
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QPainter>
 #include <QString>
@@ -39,9 +40,8 @@ void DrawPossiblePositions(QPainter& painter, const PositionChart& chart, const 
 void PaintPositionChart(QPainter& painter, const PositionChart& chart,
                         int widthTwips = kChartWidthTwips, int heightTwips = kChartHeightTwips);
 
-// The chart as a file, at one pixel per 15 twips. Both give an empty text on success and the
-// reason otherwise.
-QString WriteChartSvg(const PositionChart& chart, const QString& path, const QString& title);
-QString WriteChartPng(const PositionChart& chart, const QString& path);
+// The chart as the bytes of a file, at one pixel per 15 twips; nothing when it could not be made.
+QByteArray ChartSvg(const PositionChart& chart, const QString& title);
+QByteArray ChartPng(const PositionChart& chart);
 
 }  // namespace zak::ui

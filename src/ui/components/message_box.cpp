@@ -17,9 +17,9 @@ void MessageBoxHelper::ShowMessage(MessageKind kind, const std::string& text,
 }
 
 void MessageBoxHelper::Show(MessageKind kind, const QString& text, const QString& title) {
-  const ShownMessage message{kind, text, title.isEmpty() ? DefaultTitle() : title};
-  if (answerer_) {
-    answerer_(message);
+  const ShownMessage message{kind, text, title.isEmpty() ? DefaultTitle() : title, parent_};
+  if (const Answerer& answerer = Answers().answerer_) {
+    answerer(message);
     return;
   }
   QMessageBox box(kind == MessageKind::kWarning ? QMessageBox::Warning : QMessageBox::Information,
@@ -31,8 +31,8 @@ void MessageBoxHelper::Show(MessageKind kind, const QString& text, const QString
 
 bool MessageBoxHelper::AskYesNo(const QString& text, const QString& title) {
   const ShownMessage question{MessageKind::kInformation, text,
-                              title.isEmpty() ? DefaultTitle() : title};
-  if (questionAnswerer_) return questionAnswerer_(question);
+                              title.isEmpty() ? DefaultTitle() : title, parent_};
+  if (const QuestionAnswerer& answerer = Answers().questionAnswerer_) return answerer(question);
   QMessageBox box(QMessageBox::Information, question.title, question.text,
                   QMessageBox::Yes | QMessageBox::No, parent_);
   box.setTextFormat(Qt::PlainText);

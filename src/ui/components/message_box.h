@@ -1,6 +1,6 @@
 // Every message the program shows goes through here: a message box with the program's title,
-// a warning or information icon and an OK button, or a question with Yes and No. A test can
-// answer the boxes in advance.
+// a warning or information icon and an OK button, or a question with Yes and No, centred over
+// the window that shows the message. A test can answer the boxes in advance.
 #pragma once
 
 #include <QString>
@@ -16,6 +16,7 @@ struct ShownMessage {
   MessageKind kind;
   QString text;
   QString title;
+  QWidget* over = nullptr;  // the window the box is centred over
 };
 
 class MessageBoxHelper : public MessageSink {
@@ -23,6 +24,10 @@ class MessageBoxHelper : public MessageSink {
   using Answerer = std::function<void(const ShownMessage&)>;
 
   explicit MessageBoxHelper(QWidget* parent) : parent_(parent) {}
+  // For a window of its own that `shared`'s owner opened: the boxes are centred over `parent`,
+  // and the answers given to `shared` in advance answer them.
+  MessageBoxHelper(MessageBoxHelper& shared, QWidget* parent)
+      : parent_(parent), answers_(shared.answers_ != nullptr ? shared.answers_ : &shared) {}
 
   // The title a message without its own title carries.
   static QString DefaultTitle();
@@ -44,7 +49,10 @@ class MessageBoxHelper : public MessageSink {
   }
 
  private:
+  const MessageBoxHelper& Answers() const { return answers_ != nullptr ? *answers_ : *this; }
+
   QWidget* parent_;
+  MessageBoxHelper* answers_ = nullptr;
   Answerer answerer_;
   QuestionAnswerer questionAnswerer_;
 };

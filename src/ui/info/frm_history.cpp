@@ -16,7 +16,7 @@ namespace zak::ui {
 FrmHistory::FrmHistory(HttpGateway& gateway, MessageBoxHelper& messages, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       gateway_(gateway),
-      messages_(messages),
+      messages_(messages, this),
       owner_(owner) {
   setObjectName("frmHistory");
   setFixedSize(Twips(5415), Twips(4155));

@@ -27,7 +27,7 @@ class FrmHistory : public QDialog {
   void SetText1(const QString& text);
 
   HttpGateway& gateway_;
-  MessageBoxHelper& messages_;
+  MessageBoxHelper messages_;  // over this window, answered as the owner's
   QWidget* owner_;
   QString text1_;
   QPlainTextEdit* Text1_ = nullptr;

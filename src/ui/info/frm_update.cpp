@@ -56,7 +56,7 @@ FrmUpdate::FrmUpdate(HttpGateway& gateway, MessageBoxHelper& messages, DesktopOp
                      QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       gateway_(gateway),
-      messages_(messages),
+      messages_(messages, this),
       opener_(opener),
       owner_(owner) {
   setObjectName("frmUpdate");

@@ -34,7 +34,7 @@ class FrmUpdate : public QDialog {
   void ShowState(UpdateState state);
 
   HttpGateway& gateway_;
-  MessageBoxHelper& messages_;
+  MessageBoxHelper messages_;  // over this window, answered as the owner's
   DesktopOpener& opener_;
   QWidget* owner_;
   UpdateState state_ = UpdateState::kNoConnection;

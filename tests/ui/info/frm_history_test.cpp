@@ -96,6 +96,7 @@ class FrmHistoryTest : public QObject {
     QCOMPARE(session->shown().size(), std::size_t{1});
     QCOMPARE(session->shown()[0].kind, zak::MessageKind::kWarning);
     QCOMPARE(session->shown()[0].text, Qt8(zak::kNoConnectionMessage));
+    QCOMPARE(session->shown()[0].over, static_cast<QWidget*>(&window));
   }
 
   void boxIsReadOnlyAndEscCloses() {

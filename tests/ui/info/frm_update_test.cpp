@@ -161,6 +161,7 @@ class FrmUpdateTest : public QObject {
     QCOMPARE(session.shown()[0].kind, zak::MessageKind::kWarning);
     QCOMPARE(session.shown()[0].text, NoConnectionMessage());
     QCOMPARE(session.shown()[0].title, QString("ZAK 14/15 v2.0.9.2"));
+    QCOMPARE(session.shown()[0].over, static_cast<QWidget*>(&window));  // not over the main one
     QVERIFY(session.opened().empty());
     QVERIFY(window.isVisible());
     QCOMPARE(ShownStatus(window), 1);

@@ -34,6 +34,7 @@ std::optional<zak::ui::WindowClocks> ClocksFromArguments(const QStringList& argu
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  QApplication::setDesktopFileName(ZAK_DESKTOP_FILE);
   const std::optional<zak::ui::WindowClocks> clocks =
       ClocksFromArguments(QApplication::arguments());
   if (!clocks) {

@@ -76,7 +76,8 @@ void BM_RedrawWithoutStoring(benchmark::State& state) {
   for (auto _ : state) {
     team = (team + 1) % GetTeamCount(0);
     picture->Show(BuildPositionChart(data->positionHistory, data->matchData, data->rankColour, 0,
-                                     team, kMidSeason));
+                                     team, kMidSeason),
+                  QStringLiteral("Verein"));
     picture->repaint();
   }
 }

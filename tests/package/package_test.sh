@@ -28,6 +28,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libqt6network6 libqt6svg6 libstdc++6 libsystemd0 fonts-liberation procps; do
   grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+grep -q qt6-wayland <<<"$recommends" || fail "Recommends lacks qt6-wayland: $recommends"
 for file in usr/bin/zak usr/bin/zak-cli usr/bin/zak-dataservice; do
   [ -x "$root/$file" ] || fail "$file missing"
 done

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "reader_tree.h"
 #include "twips.h"
 
 namespace zak::ui {
@@ -58,12 +59,19 @@ CtrStatusProgressBar::CtrStatusProgressBar(QWidget* parent)
   lblStatus_->setObjectName("lblStatus");
   lblStatus_->setTextFormat(Qt::PlainText);
   lblStatus_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // Readers hear the text as the status bar's name and the bar as a progress value.
+  MakeReaderStatusBar(this);
+  HideFromReaders(lblStatus_);
+  MakeReaderProgress(picProgress_, "Fortschritt");
   LayOut();
 }
 
 QString CtrStatusProgressBar::Text() const { return lblStatus_->text(); }
 
-void CtrStatusProgressBar::SetText(const QString& text) { lblStatus_->setText(text); }
+void CtrStatusProgressBar::SetText(const QString& text) {
+  lblStatus_->setText(text);
+  setAccessibleName(text);
+}
 
 void CtrStatusProgressBar::SetText(const std::string& text) {
   SetText(QString::fromStdString(text));
@@ -84,6 +92,7 @@ void CtrStatusProgressBar::SetCurProgress(int value) { SetCurProgressValue(Clamp
 void CtrStatusProgressBar::SetCurProgressValue(std::int16_t value) {
   const std::int16_t previous = curProgress_;
   curProgress_ = value;
+  SetReaderProgress(picProgress_, value, maxProgress_);
   if (value < previous) picProgress_->Clear();
   // A maximum of 0 or less would divide by nothing: the bar stays as it is.
   if (value <= 0 || maxProgress_ <= 0) return;

@@ -61,6 +61,10 @@ void FrmExport::CreatePathControls(QGroupBox* frame, int index) {
       PlaceControl<QLineEdit>(frame, QString("txtFile_%1").arg(index), 240, 360, 4560, 315);
   cmdBrowseForFile_[index] = PlaceControl<QPushButton>(
       frame, QString("cmdBrowseForFile_%1").arg(index), 4920, 345, 375, 345, "...");
+  // Readers hear which file the box and its "..." button are for.
+  const QString file = index == kExport ? "Exportdatei" : "Importdatei";
+  txtFile_[index]->setAccessibleName(file);
+  cmdBrowseForFile_[index]->setAccessibleName(file + " wählen");
   connect(txtFile_[index], &QLineEdit::textChanged, this, [this, index] { txtFile_Change(index); });
   connect(cmdBrowseForFile_[index], &QPushButton::clicked, this,
           [this, index] { cmdBrowseForFile_Click(index); });

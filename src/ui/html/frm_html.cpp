@@ -8,6 +8,7 @@
 #include "ui/components/cls_common_dialog.h"
 #include "ui/components/fonts.h"
 #include "ui/components/qt_text.h"
+#include "ui/components/reader_tree.h"
 #include "ui/components/twips.h"
 #include "ui/components/window_placement.h"
 #include "ui/components/window_title.h"
@@ -59,6 +60,9 @@ void FrmHtml::CreateControls() {
                                  QString::fromUtf8("Favorisierte Mannschaft:"));
   Label1_->setTextFormat(Qt::PlainText);
   cmbTeams_ = PlaceControl<QComboBox>(Frame1_, "cmbTeams", 240, 2160, 3735, 315);
+  Label1_->setBuddy(cmbTeams_);
+  NameList(cmbDay_, "Spieltag");
+  NameList(cmbLiga_, "Liga");
   cmdGenerate_ =
       PlaceControl<QPushButton>(Frame1_, "cmdGenerate", 1440, 3120, 1215, 375, "Exportieren");
   cmdGenerate_->setDefault(true);

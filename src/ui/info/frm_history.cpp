@@ -23,6 +23,7 @@ FrmHistory::FrmHistory(HttpGateway& gateway, MessageBoxHelper& messages, QWidget
   setFont(SansFont(8.25));
   Text1_ = PlaceControl<QPlainTextEdit>(this, "Text1", 0, 0, 5415, 4140);
   Text1_->setReadOnly(true);
+  Text1_->setAccessibleName("Versionshistorie");
   Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   CloseOnEscape(this);

@@ -10,6 +10,7 @@
 #include "ui/components/palette.h"
 #include "ui/components/pictures.h"
 #include "ui/components/qt_text.h"
+#include "ui/components/reader_tree.h"
 #include "ui/components/twips.h"
 #include "ui/components/window_placement.h"
 #include "ui/components/window_title.h"
@@ -69,6 +70,7 @@ void FrmInfo::CreateControls() {
   Image1_ = PlaceControl<QLabel>(this, "Image1", 0, 0, 5280, 6735);
   Image1_->setPixmap(RenderPicture(kInfoBackground, Image1_->width(), Image1_->height()));
   Image1_->setScaledContents(true);
+  HideFromReaders(Image1_);  // the background
 
   Label1_[0] = MakeLabel(this, "Label1_0", "", 360, 480, 2790, 240, SansFont(9.75, true));
   Label1_[1] = MakeLabel(this, "Label1_1", "", 360, 1080, 2415, 255, SansFont(9.75));
@@ -84,6 +86,9 @@ void FrmInfo::CreateControls() {
   SetForeColour(Label17_, kLinkBlue);
   MakeLink(Label17_, "");
   for (QLabel* link : {Label15_, Picture1_, Label17_}) link->installEventFilter(this);
+  MakeReaderCommand(Label15_, CommandKind::kLink, Label15_->toolTip());
+  MakeReaderCommand(Picture1_, CommandKind::kButton, "Spenden per PayPal");
+  MakeReaderCommand(Label17_, CommandKind::kLink, "ZAK Homepage öffnen");
   CloseOnEscape(this);
 }
 

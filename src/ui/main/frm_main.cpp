@@ -27,6 +27,7 @@ FrmMain::FrmMain(ProgramData& data, WindowClocks clocks, QWidget* parent)
   PrepareDayMenu();
   PrepareCommands();
   WatchControls();
+  PrepareReaders();
   ConnectHandlers();
   setWindowIcon(QIcon(RenderPicture(kProgramIcon, 64, 64)));
 }

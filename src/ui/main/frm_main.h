@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "core/program_data.h"
+#include "core/table_order.h"
 #include "service/data_service.h"
 #include "service/http_gateway.h"
 #include "ui/components/ctr_status_progress_bar.h"
@@ -187,6 +188,12 @@ class FrmMain : public QWidget {
   void SetStripHighlight(bool highlighted);
   void PlaceRowHighlight(int top);
   void PrepareCommands();
+  // What screen readers hear: set up once, then told with every row drawn.
+  void PrepareReaders();
+  void TellTableRow(int row, const TeamRow& club, Trend trend);
+  void TellDeduction(int slot, int points);
+  void TellMatchRow(int slot, const QString& weekday, const MatchRecord& match);
+  void ForgetMatchRow(int slot);
 
   ProgramData& data_;
   WindowClocks clocks_;

@@ -77,6 +77,7 @@ void FrmMain::DayMenuOpened() {
   for (QPushButton* button : {cmdInfo_, cmdPreferences_, cmdUpdateProgram_}) {
     button->setFocusPolicy(Qt::ClickFocus);  // out of the tab order, still clickable
   }
+  imgTeamLogo_->setFocusPolicy(Qt::NoFocus);  // the panel covers the banner
   cmdStatistics_->setEnabled(false);
 }
 
@@ -104,6 +105,7 @@ void FrmMain::DayMenuClosed() {
   for (QPushButton* button : {cmdInfo_, cmdPreferences_, cmdUpdateProgram_}) {
     button->setFocusPolicy(Qt::StrongFocus);
   }
+  imgTeamLogo_->setFocusPolicy(Qt::TabFocus);
   cmdStatistics_->setEnabled(true);
 }
 

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QLocale>
 
+#include "core/spoken_texts.h"
 #include "core/standings.h"
 #include "core/table_order.h"
 #include "frm_main.h"
@@ -22,10 +23,6 @@ QString WeekdayAbbreviation(const Date& date) {
   const QDate day(static_cast<int>(date.year()), static_cast<int>(unsigned(date.month())),
                   static_cast<int>(unsigned(date.day())));
   return QLocale(QLocale::German).standaloneDayName(day.dayOfWeek(), QLocale::ShortFormat);
-}
-
-QString DeductionText(int points) {
-  return QString("%1 Punkt%2 Abzug").arg(points).arg(points == 1 ? "" : "e");
 }
 
 }  // namespace
@@ -97,6 +94,7 @@ void FrmMain::ShowLeagueWithoutDays(int league) {
     txtResults_[2 * m + 1]->hide();
     Label4_[m]->hide();
     txtDays_[m]->clear();
+    ForgetMatchRow(m);
   }
   ctrStatusProgress_->SetText(QStringLiteral("Zeige Daten..."));
   DrawTableRows(league, 0);
@@ -113,8 +111,10 @@ void FrmMain::DrawMatchRows(int league, int day) {
     const MatchRecord& k = data_.matchData(m, league, day - 1);
     // A kick-off that is no date leaves the line as it was.
     if (const std::optional<Date> date = KickOffDate(k.KickOff)) {
-      txtDays_[m]->setText(WeekdayAbbreviation(*date) + "  " + ToQString(k.KickOff) + "\t  " +
-                           ToQString(k.Home) + "  -  " + ToQString(k.Away));
+      const QString weekday = WeekdayAbbreviation(*date);
+      txtDays_[m]->setText(weekday + "  " + ToQString(k.KickOff) + "\t  " + ToQString(k.Home) +
+                           "  -  " + ToQString(k.Away));
+      TellMatchRow(m, weekday, k);
       // A long pairing runs past the box's end: the row shows its start, the day and time.
       txtDays_[m]->setCursorPosition(0);
     }
@@ -129,6 +129,7 @@ void FrmMain::DrawMatchRows(int league, int day) {
     txtResults_[2 * m + 1]->hide();
     Label4_[m]->hide();
     txtDays_[m]->clear();
+    ForgetMatchRow(m);
   }
 }
 
@@ -144,7 +145,10 @@ void FrmMain::DrawTableRows(int league, int day) {
   for (int w = 0; w < kTeamSlots; ++w) {
     const int deduction = data_.teamTable[league][w].PointsDeduction;
     lblMinusPoints_[w]->setVisible(deduction != 0);
-    if (deduction != 0) lblMinusPoints_[w]->setToolTip(DeductionText(deduction));
+    if (deduction != 0) {
+      lblMinusPoints_[w]->setToolTip(ToQString(DeductionText(deduction)));
+      TellDeduction(w, deduction);
+    }
   }
   const std::vector<int> order = SlotsInTableOrder(now, league);
   const std::array<Trend, kTeamSlots> trends = TableTrends(before, now, league, day);
@@ -174,6 +178,7 @@ void FrmMain::DrawTableRows(int league, int day) {
     }
     const int picture = static_cast<int>(trends[a]);
     imgDiff_[w]->setPixmap(Image4_[picture]->pixmap(Qt::ReturnByValue));
+    TellTableRow(w, club, trends[a]);
   }
 }
 

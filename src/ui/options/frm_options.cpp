@@ -35,14 +35,19 @@ void FrmOptions::CreateControls() {
   Frame1_ = PlaceControl<QGroupBox>(this, "Frame1", 120, 120, 5355, 2055, "Proxyeinstellungen");
   chkUsingProxy_ = PlaceControl<QCheckBox>(Frame1_, "chkUsingProxy", 240, 300, 4800, 255,
                                            "Proxyserver verwenden");
-  MakeCaption(Frame1_, "Label2", "Adresse:", 240, 720, 900);
+  QLabel* address = MakeCaption(Frame1_, "Label2", "Adresse:", 240, 720, 900);
   txtProxyServer_ = PlaceControl<QLineEdit>(Frame1_, "txtProxyServer", 1200, 690, 2700, 285);
-  MakeCaption(Frame1_, "Label3", "Port:", 4020, 720, 450);
+  QLabel* port = MakeCaption(Frame1_, "Label3", "Port:", 4020, 720, 450);
   txtProxyPort_ = PlaceControl<QLineEdit>(Frame1_, "txtProxyPort", 4500, 690, 720, 285);
-  MakeCaption(Frame1_, "Label4", "User:", 240, 1140, 900);
+  QLabel* user = MakeCaption(Frame1_, "Label4", "User:", 240, 1140, 900);
   txtProxyUser_ = PlaceControl<QLineEdit>(Frame1_, "txtProxyUser", 1200, 1110, 2700, 285);
-  MakeCaption(Frame1_, "Label5", "Passwort:", 240, 1560, 900);
+  QLabel* password = MakeCaption(Frame1_, "Label5", "Passwort:", 240, 1560, 900);
   txtProxyPassword_ = PlaceControl<QLineEdit>(Frame1_, "txtProxyPassword", 1200, 1530, 2700, 285);
+  // Each caption names its box for screen readers.
+  address->setBuddy(txtProxyServer_);
+  port->setBuddy(txtProxyPort_);
+  user->setBuddy(txtProxyUser_);
+  password->setBuddy(txtProxyPassword_);
   txtProxyPassword_->setEchoMode(QLineEdit::Password);
   txtProxyPassword_->setStyleSheet("QLineEdit { lineedit-password-character: 35; }");
   for (QLineEdit* box : {txtProxyServer_, txtProxyPort_, txtProxyUser_, txtProxyPassword_}) {
@@ -62,6 +67,7 @@ void FrmOptions::CreateControls() {
                         300, 4995);
   Label1_->setWordWrap(true);
   cmbServerTimeout_ = PlaceControl<QComboBox>(Frame3_, "cmbServerTimeout", 240, 660, 2000, 315);
+  Label1_->setBuddy(cmbServerTimeout_);
   for (int i = 0; i < OptionsForm::kTimeoutEntries; ++i) {
     cmbServerTimeout_->addItem(ToQString(TimeoutEntryText(i)), TimeoutSeconds(i));
   }

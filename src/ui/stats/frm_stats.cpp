@@ -9,6 +9,7 @@
 #include "settings/settings_store.h"
 #include "ui/components/fonts.h"
 #include "ui/components/qt_text.h"
+#include "ui/components/reader_tree.h"
 #include "ui/components/twips.h"
 #include "ui/components/window_placement.h"
 #include "ui/components/window_title.h"
@@ -45,6 +46,8 @@ void FrmStats::CreateControls() {
   Label1_ = MakeLabel(this, "Label1", "Auswahl:", 120, 4140, 690, 255);
   cmbLiga_ = PlaceControl<QComboBox>(this, "cmbLiga", 840, 4080, 1815, 315);
   cmbTeam_ = PlaceControl<QComboBox>(this, "cmbTeam", 2760, 4080, 2535, 315);
+  NameList(cmbLiga_, "Liga");
+  NameList(cmbTeam_, "Verein");
   Label2_ = MakeLabel(this, "Label2", "Mögliche Platzierungen sind dunkel hinterlegt", 5400, 4080,
                       3495, 315);
   Label2_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -132,7 +135,8 @@ void FrmStats::cmbTeam_Click() {
   const int team = cmbTeam_->currentIndex();
   if (league < 0 || team < 0) return;
   Picture1_->Show(BuildPositionChart(data_.positionHistory, Season(), data_.rankColour, league,
-                                     team, date_.today()));
+                                     team, date_.today()),
+                  cmbTeam_->currentText());
   SaveSettingValue(kSectionHtml, FavouriteTeamKey(league), std::to_string(team));
 }
 

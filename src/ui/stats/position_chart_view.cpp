@@ -3,19 +3,27 @@
 #include <QPainter>
 
 #include "chart_painting.h"
+#include "core/spoken_texts.h"
+#include "ui/components/qt_text.h"
+#include "ui/components/reader_tree.h"
 
 namespace zak::ui {
 
 PositionChartView::PositionChartView(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  MakeReaderPicture(this);
+  Clear();
 }
 
-void PositionChartView::Show(PositionChart chart) {
+void PositionChartView::Show(PositionChart chart, const QString& club) {
+  DescribePicture(this, "Platzierungsverlauf " + club,
+                  ToQString(PositionChartSpeech(chart, ToUtf8(club))));
   chart_ = std::move(chart);
   update();
 }
 
 void PositionChartView::Clear() {
+  DescribePicture(this, "Platzierungsverlauf", "Kein Verein gewählt.");
   chart_.reset();
   update();
 }

@@ -12,8 +12,9 @@ class PositionChartView : public QWidget {
  public:
   explicit PositionChartView(QWidget* parent);
 
-  // Draws the chart (frame, line, reachable places) at the next paint.
-  void Show(PositionChart chart);
+  // Draws the chart (frame, line, reachable places) of `club` at the next paint; readers get
+  // the chart in words.
+  void Show(PositionChart chart, const QString& club);
   // An empty picture.
   void Clear();
   bool showsChart() const { return chart_.has_value(); }

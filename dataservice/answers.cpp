@@ -20,7 +20,14 @@ constexpr std::string_view kNotFoundPage =
     "<body><h1>Seite nicht gefunden</h1>\n"
     "<p>Die angeforderte Seite gibt es auf diesem Server nicht.</p></body></html>\n";
 
-Bytes Share(std::string bytes) { return std::make_shared<const std::string>(std::move(bytes)); }
+Prepared Make(std::string bytes, std::string_view type = kText, unsigned status = 200) {
+  return std::make_shared<const PreparedAnswer>(
+      status, type, std::make_shared<const std::string>(std::move(bytes)));
+}
+
+Reply Answer(const Prepared& answer, AnswerKind kind) {
+  return {answer->status(), answer->contentType(), answer->body(), answer.get(), kind};
+}
 
 // The value of the first parameter with that name in a query "a=1&b=2".
 std::optional<std::string_view> Parameter(std::string_view query, std::string_view name) {
@@ -44,24 +51,25 @@ bool AgentIsTheProgram(std::string_view agent) {
 
 Reply LeagueData(const FixedAnswers& fixed, const LeagueSnapshot& leagues, std::string_view query,
                  std::string_view agent) {
-  if (!AgentIsTheProgram(agent)) return {200, kText, fixed.wrongAgent};
+  constexpr AnswerKind kLeague = AnswerKind::kLeague;
+  if (!AgentIsTheProgram(agent)) return Answer(fixed.wrongAgent, kLeague);
   const auto l = ParseInt32(Parameter(query, kLeagueParameter).value_or(""));
   const auto ui = ParseInt32(Parameter(query, kUpdateCountParameter).value_or(""));
-  if (!l || *l < 1 || *l > kLeagueCount || !ui) return {200, kText, fixed.unavailable};
+  if (!l || *l < 1 || *l > kLeagueCount || !ui) return Answer(fixed.unavailable, kLeague);
   const LeagueAnswer& league = leagues[*l - 1];
   // A published count above ours was given by an instance that has read a newer manifest:
   // the client's copy is newer than ours, and ours must not replace it.
   if (league.count == 0 || *ui == league.count || (league.published && *ui > league.count)) {
-    return {200, kText, fixed.nothingNew};
+    return Answer(fixed.nothingNew, kLeague);
   }
-  return {200, kText, league.bytes};
+  return {200, kText, league.bytes, league.answer.get(), kLeague};
 }
 
 Reply VersionText(const FixedAnswers& fixed, std::string_view query) {
   const auto s = Parameter(query, kVersionParameter);
-  if (s == kDownloadAddressSelector) return {200, kText, fixed.downloadAddress};
-  if (s == kVersionHistorySelector) return {200, kText, fixed.history};
-  if (s == kLatestVersionSelector) return {200, kText, fixed.latestVersion};
+  if (s == kDownloadAddressSelector) return Answer(fixed.downloadAddress, AnswerKind::kVersion);
+  if (s == kVersionHistorySelector) return Answer(fixed.history, AnswerKind::kVersion);
+  if (s == kLatestVersionSelector) return Answer(fixed.latestVersion, AnswerKind::kVersion);
   return NotFound(fixed);
 }
 
@@ -69,14 +77,17 @@ Reply VersionText(const FixedAnswers& fixed, std::string_view query) {
 
 FixedAnswers MakeFixedAnswers(const ServiceOptions& options, std::span<const WebPicture> pictures) {
   FixedAnswers fixed;
-  fixed.nothingNew = Share(ShiftBytes(kAnswerNothingNew));
-  fixed.wrongAgent = Share(ShiftBytes(kAnswerFiltered));
-  fixed.unavailable = Share(ShiftBytes(kAnswerCannotConnect));
-  fixed.latestVersion = Share(ToWindows1252(options.latestVersion));
-  fixed.history = Share(ToWindows1252(options.history));
-  fixed.downloadAddress = Share(ToWindows1252(options.downloadAddress));
-  fixed.news = Share(ShiftBytes(ToWindows1252(options.news)));
-  fixed.notFound = Share(std::string(kNotFoundPage));
+  fixed.nothingNew = Make(ShiftBytes(kAnswerNothingNew));
+  fixed.wrongAgent = Make(ShiftBytes(kAnswerFiltered));
+  fixed.unavailable = Make(ShiftBytes(kAnswerCannotConnect));
+  fixed.latestVersion = Make(ToWindows1252(options.latestVersion));
+  fixed.history = Make(ToWindows1252(options.history));
+  fixed.downloadAddress = Make(ToWindows1252(options.downloadAddress));
+  fixed.news = Make(ShiftBytes(ToWindows1252(options.news)));
+  fixed.notFound = Make(std::string(kNotFoundPage), kHtml, 404);
+  constexpr std::string_view kPlain = "text/plain; charset=utf-8";
+  fixed.badRequest = std::make_shared<const PreparedAnswer>(400, kPlain, nullptr);
+  fixed.fieldsTooLarge = std::make_shared<const PreparedAnswer>(431, kPlain, nullptr);
   fixed.web = MakeWebAnswers(options, pictures);
   return fixed;
 }
@@ -89,13 +100,13 @@ Reply AnswerRequest(const FixedAnswers& fixed, const LeagueSnapshot& leagues,
       mark == std::string_view::npos ? std::string_view() : target.substr(mark + 1);
   if (path == kLeagueDataPath) return LeagueData(fixed, leagues, query, agent);
   if (path == kVersionPath) return VersionText(fixed, query);
-  if (path == kNewsPath) return {200, kText, fixed.news};
+  if (path == kNewsPath) return Answer(fixed.news, AnswerKind::kNews);
   if (const WebAnswer* web = FindWebAnswer(fixed.web, path, query)) {
-    return {200, web->contentType, web->body};
+    return Answer(web->answer, web->picture ? AnswerKind::kPicture : AnswerKind::kPage);
   }
   return NotFound(fixed);
 }
 
-Reply NotFound(const FixedAnswers& fixed) { return {404, kHtml, fixed.notFound}; }
+Reply NotFound(const FixedAnswers& fixed) { return Answer(fixed.notFound, AnswerKind::kOther); }
 
 }  // namespace zak::dataservice

@@ -1,68 +1,92 @@
 #include "http_session.h"
 
-#include <boost/beast/core.hpp>
+#include <boost/asio/steady_timer.hpp>
+#include <boost/asio/write.hpp>
+#include <boost/beast/core/bind_handler.hpp>
+#include <boost/beast/core/flat_buffer.hpp>
 #include <boost/beast/http.hpp>
-#include <ctime>
+#include <cstring>
 #include <memory>
 #include <optional>
+#include <unordered_set>
 
 #include "access_log.h"
+#include "metrics.h"
+#include "thread_leagues.h"
 
 namespace zak::dataservice {
 namespace {
 
 namespace beast = boost::beast;
 namespace http = beast::http;
-using tcp = boost::asio::ip::tcp;
+namespace net = boost::asio;
+using tcp = net::ip::tcp;
+using Clock = std::chrono::steady_clock;
 
 constexpr std::uint32_t kHeaderLimit = 8 * 1024;
 constexpr std::uint64_t kBodyLimit = 8 * 1024;  // the protocol has no request bodies
 
 std::string_view View(beast::string_view text) { return {text.data(), text.size()}; }
 
-// The Date header, formatted once a second on each thread.
-beast::string_view HttpDate() {
-  thread_local std::time_t formatted = -1;
-  thread_local char text[40];
-  thread_local std::size_t length = 0;
-  const std::time_t now = std::time(nullptr);
-  if (now != formatted) {
-    std::tm utc{};
-    gmtime_r(&now, &utc);
-    length = std::strftime(text, sizeof text, "%a, %d %b %Y %H:%M:%S GMT", &utc);
-    formatted = now;
-  }
-  return {text, length};
-}
-
 }  // namespace
+
+class HttpSession;
+
+// The connections of this thread, for the stop.
+thread_local std::unordered_set<HttpSession*> threadSessions;
 
 class HttpSession : public std::enable_shared_from_this<HttpSession> {
  public:
   HttpSession(tcp::socket socket, const ServiceContext& context)
-      : stream_(std::move(socket)), context_(context) {
+      : socket_(std::move(socket)),
+        timer_(socket_.get_executor()),
+        context_(context),
+        counters_(ThisThreadCounters()) {
     beast::error_code ec;
-    const tcp::endpoint peer = stream_.socket().remote_endpoint(ec);
+    const tcp::endpoint peer = socket_.remote_endpoint(ec);
     client_ = ec ? "-" : peer.address().to_string();
-    std::lock_guard lock(context_.sessions.mutex_);
-    context_.sessions.sessions_.insert(this);
+    socket_.set_option(tcp::no_delay(true), ec);
+    threadSessions.insert(this);
+    counters_.opened.Add();
   }
 
   ~HttpSession() {
-    std::lock_guard lock(context_.sessions.mutex_);
-    context_.sessions.sessions_.erase(this);
+    threadSessions.erase(this);
+    counters_.closed.Add();
   }
 
-  boost::asio::any_io_executor Executor() { return stream_.get_executor(); }
+  void Start() {
+    deadline_ = Clock::now() + context_.clientTimeout;
+    WatchTheClock();
+    Read();
+  }
 
-  // On the connection's strand: a connection waiting for a request is closed at once. Shutting
+  // On the connection's thread: a connection waiting for a request is closed at once. Shutting
   // the socket down ends its read even when the read is between two steps, where a cancel alone
   // could find nothing to cancel and leave the connection waiting for its time-out.
   void Interrupt() {
     if (!reading_) return;
     beast::error_code ignored;
-    stream_.socket().shutdown(tcp::socket::shutdown_receive, ignored);
-    stream_.cancel();
+    socket_.shutdown(tcp::socket::shutdown_receive, ignored);
+    socket_.cancel(ignored);
+  }
+
+ private:
+  // One timer for the connection's life, not one per request: each step only moves the
+  // deadline, and the timer, when it fires early, waits again for the deadline.
+  void WatchTheClock() {
+    timer_.expires_at(deadline_);
+    timer_.async_wait([self = shared_from_this()](beast::error_code ec) {
+      if (ec || !self->socket_.is_open()) return;
+      if (Clock::now() < self->deadline_) return self->WatchTheClock();
+      // A client that idles between requests has merely stayed too long; one that is still
+      // sending its request, or not reading its answer, was slow.
+      if (self->writing_ || self->buffer_.size() > 0 ||
+          (self->parser_ && self->parser_->got_some())) {
+        self->counters_.closedForSlowness.Add();
+      }
+      self->Close();
+    });
   }
 
   void Read() {
@@ -71,102 +95,99 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     parser_.emplace();
     parser_->header_limit(kHeaderLimit);
     parser_->body_limit(kBodyLimit);
-    stream_.expires_after(context_.clientTimeout);
-    http::async_read(stream_, buffer_, *parser_,
+    deadline_ = Clock::now() + context_.clientTimeout;
+    http::async_read(socket_, buffer_, *parser_,
                      beast::bind_front_handler(&HttpSession::OnRead, shared_from_this()));
   }
 
- private:
   void OnRead(beast::error_code ec, std::size_t) {
     reading_ = false;
-    started_ = std::chrono::steady_clock::now();
+    started_ = Clock::now();
     if (ec == http::error::end_of_stream || ec == http::error::partial_message ||
         (ec && ec.category() != http::make_error_code(http::error::bad_target).category())) {
       return Close();  // the client left, went quiet, or the connection broke
     }
     if (ec) {
-      return Refuse(ec == http::error::header_limit ? http::status::request_header_fields_too_large
-                                                    : http::status::bad_request);
+      method_.clear();
+      target_.clear();
+      const Prepared& refusal = ec == http::error::header_limit ? context_.fixed.fieldsTooLarge
+                                                                : context_.fixed.badRequest;
+      return Send({refusal->status(), {}, {}, refusal.get(), AnswerKind::kOther}, 11, false, false);
     }
     const auto& request = parser_->get();
-    method_ = View(request.method_string());
-    target_ = View(request.target());
+    method_.assign(View(request.method_string()));
+    target_.assign(View(request.target()));
     const bool head = request.method() == http::verb::head;
+    // Keeps the answer's bytes while they are sent, even when newer data are published.
+    leagues_ = ThreadLeagues();
     Reply reply;
     if (request.method() == http::verb::get || head) {
-      reply = AnswerRequest(context_.fixed, *context_.leagues.Current(), target_,
-                            View(request[http::field::user_agent]));
-    } else {
-      reply = NotFound(context_.fixed);
+      reply =
+          AnswerRequest(context_.fixed, *leagues_, target_, View(request[http::field::user_agent]));
     }
+    if (reply.answer == nullptr) reply = NotFound(context_.fixed);
     Send(reply, request.version(), request.keep_alive(), head);
   }
 
-  void Refuse(http::status status) {
-    method_.clear();
-    target_.clear();
-    Reply reply{static_cast<unsigned>(status), "text/plain; charset=utf-8", nullptr};
-    Send(reply, 11, false, false);
-  }
-
   void Send(const Reply& reply, unsigned version, bool keepAlive, bool head) {
-    body_ = reply.body;
-    response_.emplace();
-    response_->version(version);
-    response_->result(reply.status);
-    response_->set(http::field::date, HttpDate());
-    response_->set(http::field::content_type,
-                   beast::string_view(reply.contentType.data(), reply.contentType.size()));
-    if (body_ && !head) response_->body() = {body_->data(), body_->size()};
-    response_->keep_alive(keepAlive);
-    response_->content_length(body_ ? body_->size() : 0);
-    stream_.expires_after(context_.clientTimeout);
-    http::async_write(stream_, *response_,
-                      beast::bind_front_handler(&HttpSession::OnWrite, shared_from_this()));
+    keepAlive_ = keepAlive;
+    status_ = reply.answer->status();
+    std::memcpy(date_, HttpDateNow().data(), kDateLength);
+    buffers_ = reply.answer->For(version, keepAlive, head, date_);
+    counters_.CountRequest(reply.kind, status_, net::buffer_size(buffers_));
+    writing_ = true;
+    deadline_ = Clock::now() + context_.clientTimeout;
+    net::async_write(socket_, buffers_,
+                     beast::bind_front_handler(&HttpSession::OnWrite, shared_from_this()));
   }
 
   void OnWrite(beast::error_code ec, std::size_t bytes) {
-    const auto elapsed = std::chrono::steady_clock::now() - started_;
-    WriteLogLine(FormatAccessLine(
-        {std::chrono::system_clock::now(), client_, method_, target_, response_->result_int(),
-         bytes, std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count()}));
-    if (ec || !response_->keep_alive()) return Close();
+    writing_ = false;
+    leagues_.reset();
+    const auto now = Clock::now();
+    LogAccess({std::chrono::system_clock::now(), client_, method_, target_, status_, bytes,
+               std::chrono::duration_cast<std::chrono::microseconds>(now - started_).count()});
+    if (ec || !keepAlive_) return Close();
     Read();
   }
 
   void Close() {
+    if (!socket_.is_open()) return;
     beast::error_code ignored;
-    stream_.socket().shutdown(tcp::socket::shutdown_send, ignored);
-    stream_.close();
+    socket_.shutdown(tcp::socket::shutdown_send, ignored);
+    socket_.close(ignored);
+    timer_.cancel();
   }
 
-  beast::tcp_stream stream_;
+  tcp::socket socket_;
+  net::steady_timer timer_;
   const ServiceContext& context_;
+  ThreadCounters& counters_;
   std::string client_;
   beast::flat_buffer buffer_;
   std::optional<http::request_parser<http::string_body>> parser_;
-  std::optional<http::response<http::span_body<const char>>> response_;
-  Bytes body_;  // keeps the bytes of the response's span alive
+  ThreadSnapshot leagues_;
+  PreparedAnswer::Buffers buffers_;
+  char date_[kDateLength] = {};
   std::string method_;
   std::string target_;
-  std::chrono::steady_clock::time_point started_;
+  Clock::time_point started_;
+  Clock::time_point deadline_;
+  unsigned status_ = 0;
+  bool keepAlive_ = false;
   bool reading_ = false;
+  bool writing_ = false;
 };
 
-void SessionRegistry::StopAll() {
-  std::lock_guard lock(mutex_);
+void SessionRegistry::StopAll(IoPool& pool) {
   stopping_ = true;
-  for (HttpSession* session : sessions_) {
-    // A session being destroyed is still listed until its destructor runs, but can no longer
-    // be locked.
-    boost::asio::post(session->Executor(), [weak = session->weak_from_this()] {
-      if (const auto alive = weak.lock()) alive->Interrupt();
-    });
-  }
+  pool.OnEachThread([] {
+    for (HttpSession* session : threadSessions) session->Interrupt();
+  });
 }
 
 void StartHttpSession(tcp::socket socket, const ServiceContext& context) {
-  std::make_shared<HttpSession>(std::move(socket), context)->Read();
+  std::make_shared<HttpSession>(std::move(socket), context)->Start();
 }
 
 }  // namespace zak::dataservice

@@ -1,6 +1,7 @@
 #include "io_pool.h"
 
 #include <algorithm>
+#include <boost/asio/post.hpp>
 #include <thread>
 
 namespace zak::dataservice {
@@ -12,26 +13,33 @@ IoPool::IoPool(int threads) {
   }
 }
 
-// Only the listener's thread asks, so the turn needs no lock.
-boost::asio::io_context& IoPool::next() { return *contexts_[next_++ % contexts_.size()]; }
-
 std::vector<boost::asio::io_context*> IoPool::all() const {
   std::vector<boost::asio::io_context*> contexts;
   for (const auto& context : contexts_) contexts.push_back(context.get());
   return contexts;
 }
 
-void IoPool::Run() {
+void IoPool::Run(const std::function<void(boost::asio::io_context&)>& begin,
+                 const std::function<void()>& end) {
+  const auto serve = [&](boost::asio::io_context& context) {
+    begin(context);
+    context.run();
+    end();
+  };
   std::vector<std::thread> workers;
   for (std::size_t i = 1; i < contexts_.size(); ++i) {
-    workers.emplace_back([context = contexts_[i].get()] { context->run(); });
+    workers.emplace_back([&serve, context = contexts_[i].get()] { serve(*context); });
   }
-  contexts_.front()->run();
+  serve(*contexts_.front());
   for (std::thread& worker : workers) worker.join();
 }
 
 void IoPool::Release() {
   for (Guard& guard : guards_) guard.reset();
+}
+
+void IoPool::OnEachThread(const std::function<void()>& work) {
+  for (const auto& context : contexts_) boost::asio::post(*context, work);
 }
 
 }  // namespace zak::dataservice

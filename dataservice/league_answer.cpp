@@ -18,6 +18,13 @@ std::string LeagueAnswerBytes(std::string_view dataBytes, std::int32_t count) {
   return ShiftBytes(plain);
 }
 
+LeagueAnswer MakeLeagueAnswer(std::string_view dataBytes, std::int32_t count, bool published) {
+  auto bytes = std::make_shared<const std::string>(LeagueAnswerBytes(dataBytes, count));
+  auto answer =
+      std::make_shared<const PreparedAnswer>(200, "text/plain; charset=windows-1252", bytes);
+  return {count, std::move(bytes), published, std::move(answer), Fingerprint(dataBytes)};
+}
+
 std::uint64_t Fingerprint(std::string_view bytes) {
   std::uint64_t hash = 14695981039346656037ull;
   for (unsigned char byte : bytes) {

@@ -10,10 +10,9 @@
 
 #include "core/catalogue.h"
 #include "core/match_data.h"
+#include "prepared_answer.h"
 
 namespace zak::dataservice {
-
-using Bytes = std::shared_ptr<const std::string>;
 
 // The data part in Windows-1252, not yet shifted.
 std::string LeagueDataBytes(const MatchData& data, int league);
@@ -30,7 +29,12 @@ struct LeagueAnswer {
   // The count comes from the season folder's manifest: every instance gives it to the same
   // data, and a client sending a higher one already holds newer data than this instance.
   bool published = false;
+  Prepared answer;                // the whole response, made when the data are taken
+  std::uint64_t fingerprint = 0;  // of the data part
 };
+
+// The answer of a league's data part at this count, its whole response made at once.
+LeagueAnswer MakeLeagueAnswer(std::string_view dataBytes, std::int32_t count, bool published);
 
 // What is being served, replaced as a whole when a season file changes.
 using LeagueSnapshot = std::array<LeagueAnswer, kLeagueCount>;

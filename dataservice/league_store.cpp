@@ -30,6 +30,11 @@ LeagueStore::LeagueStore(std::string seasonDir, std::string stateFile,
       settle_(settle),
       current_(std::make_shared<const LeagueSnapshot>()) {}
 
+std::shared_ptr<const LeagueSnapshot> LeagueStore::Current() const {
+  std::lock_guard lock(currentMutex_);
+  return current_;
+}
+
 std::string LeagueStore::Start() {
   if (!stateFile_.empty()) {
     StateReadResult read = ReadStateFile(stateFile_);
@@ -49,7 +54,7 @@ bool LeagueStore::Refresh() {
   const ManifestLook manifest = LookAtManifest();
   // Neither counts of our own nor published ones may be given: looked at again shortly.
   if (manifest == ManifestLook::kUnknown) return true;
-  auto next = std::make_shared<LeagueSnapshot>(*current_.load());
+  auto next = std::make_shared<LeagueSnapshot>(*Current());
   bool published = false;
   bool counted = false;
   bool waiting = manifest == ManifestLook::kChanging;
@@ -63,7 +68,14 @@ bool LeagueStore::Refresh() {
       WriteLogLine("update counts not saved: " + error);
     }
   }
-  if (published) current_.store(std::move(next));
+  if (published) {
+    std::shared_ptr<const LeagueSnapshot> snapshot = std::move(next);
+    {
+      std::lock_guard current(currentMutex_);
+      current_ = snapshot;
+    }
+    if (tell_) tell_(std::move(snapshot));
+  }
   return waiting;
 }
 
@@ -106,6 +118,7 @@ bool LeagueStore::Take(int league, const std::string& path, const std::string& b
   if (!read.ok() || read.matches == 0) {
     for (const std::string& problem : ProblemsToTell(read.errors, path)) WriteLogLine(problem);
     Log(league, path + (read.ok() ? " has no matches" : " has errors") + "; not taken");
+    refusals_[league].fetch_add(1, std::memory_order_relaxed);
     return false;
   }
   const std::string dataBytes = LeagueDataBytes(*data, league);
@@ -113,16 +126,17 @@ bool LeagueStore::Take(int league, const std::string& path, const std::string& b
   LeagueState& state = state_[league];
   const bool published = manifest_.has_value();
   if (published) {
-    if (!TakePublishedCount(league, fingerprint, counted)) return false;
+    if (!TakePublishedCount(league, fingerprint, counted)) {
+      refusals_[league].fetch_add(1, std::memory_order_relaxed);
+      return false;
+    }
   } else if (state.count == 0 || state.fingerprint != fingerprint) {
     if (state.count < std::numeric_limits<std::int32_t>::max()) ++state.count;
     state.fingerprint = fingerprint;
     counted = true;
   }
   if (next[league].count == state.count && next[league].published == published) return false;
-  next[league] = {state.count,
-                  std::make_shared<const std::string>(LeagueAnswerBytes(dataBytes, state.count)),
-                  published};
+  next[league] = MakeLeagueAnswer(dataBytes, state.count, published);
   Log(league,
       std::to_string(read.matches) + " matches, update count " + std::to_string(state.count));
   return true;
@@ -194,7 +208,7 @@ void LeagueStore::NoteManifestProblem(const std::string& problem) {
 void LeagueStore::NoteUnreadable(int league, const std::string& path, const FileReadResult& read) {
   if (read.error == lastProblem_[league]) return;
   lastProblem_[league] = read.error;
-  if (read.missing && current_.load()->at(league).count == 0) return;
+  if (read.missing && Current()->at(league).count == 0) return;
   Log(league, path + " cannot be read (" + read.error + "); its last data stay");
 }
 

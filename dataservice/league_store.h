@@ -7,6 +7,7 @@
 #include <array>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -40,7 +41,15 @@ class LeagueStore {
   // Safe to call from any thread while requests are answered.
   bool Refresh();
 
-  std::shared_ptr<const LeagueSnapshot> Current() const { return current_.load(); }
+  std::shared_ptr<const LeagueSnapshot> Current() const;
+  // Told each snapshot published after Start(), on the thread that refreshes; set before that.
+  void OnPublished(std::function<void(std::shared_ptr<const LeagueSnapshot>)> tell) {
+    tell_ = std::move(tell);
+  }
+  // How often a league's season file was read but not taken.
+  std::uint64_t Refusals(int league) const {
+    return refusals_[league].load(std::memory_order_relaxed);
+  }
   std::chrono::milliseconds settle() const { return settle_; }
 
  private:
@@ -84,7 +93,10 @@ class LeagueStore {
   std::optional<ServiceState> manifest_;
   std::optional<std::uint64_t> manifestSeen_;  // fingerprint of the manifest bytes last read
   std::string manifestProblem_;
-  std::atomic<std::shared_ptr<const LeagueSnapshot>> current_;
+  mutable std::mutex currentMutex_;
+  std::shared_ptr<const LeagueSnapshot> current_;
+  std::function<void(std::shared_ptr<const LeagueSnapshot>)> tell_;
+  std::array<std::atomic<std::uint64_t>, kLeagueCount> refusals_{};
 };
 
 }  // namespace zak::dataservice

@@ -1,52 +1,104 @@
 #include "listener.h"
 
+#include <sys/resource.h>
+
 #include <boost/asio/post.hpp>
+#include <filesystem>
 
 #include "access_log.h"
+#include "metrics.h"
 
 namespace zak::dataservice {
 
 namespace net = boost::asio;
 using tcp = net::ip::tcp;
+using ReusePort = net::detail::socket_option::boolean<SOL_SOCKET, SO_REUSEPORT>;
+
+struct Listener::Accepting {
+  explicit Accepting(net::io_context& context) : acceptor(context), pause(context) {}
+  tcp::acceptor acceptor;
+  net::steady_timer pause;  // after a failed accept
+};
 
 Listener::Listener(IoPool& pool, const tcp::endpoint& endpoint, const ServiceContext& context)
-    : pool_(pool), acceptor_(pool.main()), pause_(acceptor_.get_executor()), context_(context) {
-  acceptor_.open(endpoint.protocol());
-  acceptor_.set_option(net::socket_base::reuse_address(true));
-  acceptor_.bind(endpoint);
-  acceptor_.listen(net::socket_base::max_listen_connections);
+    : context_(context) {
+  if (endpoint.port() != 0) {
+    // A socket without SO_REUSEPORT cannot share the port: a second instance started on it by
+    // mistake is refused, instead of silently taking half of the connections.
+    tcp::acceptor probe(pool.main());
+    probe.open(endpoint.protocol());
+    probe.set_option(net::socket_base::reuse_address(true));
+    probe.bind(endpoint);
+  }
+  tcp::endpoint at = endpoint;
+  for (std::size_t i = 0; i < pool.size(); ++i) {
+    auto accepting = std::make_unique<Accepting>(pool.at(i));
+    tcp::acceptor& acceptor = accepting->acceptor;
+    acceptor.open(at.protocol());
+    acceptor.set_option(net::socket_base::reuse_address(true));
+    acceptor.set_option(ReusePort(true));
+    acceptor.bind(at);
+    acceptor.listen(net::socket_base::max_listen_connections);
+    at = acceptor.local_endpoint();  // with port 0, the others take the port the first got
+    accepting_.push_back(std::move(accepting));
+  }
 }
 
-void Listener::Start() { Accept(); }
+Listener::~Listener() = default;
+
+tcp::endpoint Listener::LocalEndpoint() const {
+  return accepting_.front()->acceptor.local_endpoint();
+}
+
+void Listener::Start() {
+  // Connections may take what the limit of open files leaves beside the descriptors open now
+  // and the reserve: a flood of idle connections can never keep the season from being read.
+  rlimit limit{};
+  getrlimit(RLIMIT_NOFILE, &limit);
+  std::error_code ec;
+  long open = 0;
+  for (auto it = std::filesystem::directory_iterator("/proc/self/fd", ec);
+       !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+    ++open;
+  }
+  const long files = limit.rlim_cur == RLIM_INFINITY ? 1L << 20 : static_cast<long>(limit.rlim_cur);
+  connectionLimit_ = std::max(1L, files - open - kReserve);
+  for (const auto& accepting : accepting_) Accept(*accepting);
+}
 
 void Listener::Stop() {
-  net::post(acceptor_.get_executor(), [this] {
-    boost::system::error_code ignored;
-    acceptor_.close(ignored);
-    pause_.cancel();
-  });
+  for (const auto& accepting : accepting_) {
+    net::post(accepting->acceptor.get_executor(), [&accepting = *accepting] {
+      boost::system::error_code ignored;
+      accepting.acceptor.close(ignored);
+      accepting.pause.cancel();
+    });
+  }
 }
 
-void Listener::Accept() {
-  // Each connection lives on one context of the pool, run by one thread: its handlers never run
-  // at the same time. The session starts there too, not on the listener's thread.
-  acceptor_.async_accept(pool_.next(), [this](boost::system::error_code ec, tcp::socket socket) {
-    if (ec == net::error::operation_aborted || !acceptor_.is_open()) return;
-    if (!ec) {
-      const auto executor = socket.get_executor();
-      net::post(executor, [this, socket = std::move(socket)]() mutable {
-        StartHttpSession(std::move(socket), context_);
+void Listener::Accept(Accepting& accepting) {
+  // The connection stays on the thread of the socket that accepted it.
+  accepting.acceptor.async_accept(
+      [this, &accepting](boost::system::error_code ec, tcp::socket socket) {
+        if (ec == net::error::operation_aborted || !accepting.acceptor.is_open()) return;
+        if (!ec) {
+          if (OpenConnections() >= connectionLimit_) {
+            ThisThreadCounters().refused.Add();
+            boost::system::error_code ignored;
+            socket.close(ignored);
+          } else {
+            StartHttpSession(std::move(socket), context_);
+          }
+          return Accept(accepting);
+        }
+        // Out of descriptors or the like: note it, and try again once
+        // connections had time to end.
+        WriteLogLine("accept failed: " + ec.message());
+        accepting.pause.expires_after(std::chrono::milliseconds(100));
+        accepting.pause.async_wait([this, &accepting](boost::system::error_code waited) {
+          if (!waited && accepting.acceptor.is_open()) Accept(accepting);
+        });
       });
-      return Accept();
-    }
-    // Out of descriptors or the like: note it, and try again once
-    // connections had time to end.
-    WriteLogLine("accept failed: " + ec.message());
-    pause_.expires_after(std::chrono::milliseconds(100));
-    pause_.async_wait([this](boost::system::error_code waited) {
-      if (!waited && acceptor_.is_open()) Accept();
-    });
-  });
 }
 
 }  // namespace zak::dataservice

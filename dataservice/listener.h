@@ -1,9 +1,12 @@
-// Accepts connections and hands each to its own session.
+// Accepts connections: one listening socket per serving thread on the same address
+// (SO_REUSEPORT), so the kernel spreads the connections over the threads and no connection is
+// handed from one thread to another.
 #pragma once
 
-#include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/steady_timer.hpp>
+#include <memory>
+#include <vector>
 
 #include "http_session.h"
 #include "io_pool.h"
@@ -13,21 +16,24 @@ namespace zak::dataservice {
 class Listener {
  public:
   // Binds and listens at once; throws boost::system::system_error when that fails.
-  // Listens on the pool's main context and hands each connection to the next context in turn.
   Listener(IoPool& pool, const boost::asio::ip::tcp::endpoint& endpoint,
            const ServiceContext& context);
+  ~Listener();
 
-  boost::asio::ip::tcp::endpoint LocalEndpoint() const { return acceptor_.local_endpoint(); }
+  boost::asio::ip::tcp::endpoint LocalEndpoint() const;
   void Start();
   void Stop();
 
- private:
-  void Accept();
+  // Descriptors kept free of connections for the season files, the state file and the log.
+  static constexpr long kReserve = 64;
 
-  IoPool& pool_;
-  boost::asio::ip::tcp::acceptor acceptor_;
-  boost::asio::steady_timer pause_;  // after a failed accept
+ private:
+  struct Accepting;
+  void Accept(Accepting& accepting);
+
   const ServiceContext& context_;
+  std::vector<std::unique_ptr<Accepting>> accepting_;
+  long connectionLimit_ = 0;
 };
 
 }  // namespace zak::dataservice

@@ -18,10 +18,12 @@
 #include "league_store.h"
 #include "listener.h"
 #include "loop_watchdog.h"
+#include "metrics_server.h"
 #include "options.h"
 #include "publish.h"
 #include "season_watch.h"
 #include "systemd_notify.h"
+#include "thread_leagues.h"
 #include "web_pictures.h"
 
 namespace net = boost::asio;
@@ -36,6 +38,24 @@ void RaiseOpenFileLimit() {
   if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= limit.rlim_max) return;
   limit.rlim_cur = limit.rlim_max;
   if (setrlimit(RLIMIT_NOFILE, &limit) != 0) WriteLogLine("the limit of open files stays low");
+}
+
+// The metrics' own address; never the public one.
+std::string StartMetrics(std::optional<MetricsServer>& metrics, net::io_context& io,
+                         const ServiceOptions& options, const net::ip::tcp::endpoint& served,
+                         const LeagueStore& store) {
+  const auto at = ParseHostPort(options.metrics);
+  boost::system::error_code ec;
+  const net::ip::address address = net::ip::make_address(at ? at->address : "", ec);
+  if (!at || ec) return "no IP address and port";
+  if (at->port == served.port()) return "the metrics are never served on the public port";
+  try {
+    metrics.emplace(io, net::ip::tcp::endpoint(address, at->port), store);
+  } catch (const boost::system::system_error& e) {
+    return "cannot listen: " + e.code().message();
+  }
+  metrics->Start();
+  return {};
 }
 
 int Serve(const ServiceOptions& options) {
@@ -53,11 +73,14 @@ int Serve(const ServiceOptions& options) {
   }
   FixedAnswers fixed;  // made once the port is known: the download address may name it
   SessionRegistry sessions;
-  const ServiceContext context{fixed, store, std::chrono::seconds(options.clientTimeoutSeconds),
-                               sessions};
+  const ServiceContext context{fixed, std::chrono::seconds(options.clientTimeoutSeconds), sessions};
 
   IoPool pool(options.threads);
   net::io_context& io = pool.main();
+  // Every serving thread keeps its own copy of the leagues; a new one is posted to each.
+  store.OnPublished([&pool](std::shared_ptr<const LeagueSnapshot> leagues) {
+    pool.OnEachThread([leagues] { SetThreadLeagues(leagues); });
+  });
   std::optional<Listener> listener;
   try {
     listener.emplace(pool, net::ip::tcp::endpoint(address, options.port), context);
@@ -78,14 +101,23 @@ int Serve(const ServiceOptions& options) {
   // A quarter of systemd's interval per beat: pings come at least twice within it.
   const auto watchdogInterval = WatchdogInterval();
   LoopWatchdog watchdog(pool.all(), watchdogInterval / 4, NotifyWatchdog);
+  std::optional<MetricsServer> metrics;
+  if (!options.metrics.empty()) {
+    const std::string problem = StartMetrics(metrics, io, options, local, store);
+    if (!problem.empty()) {
+      std::cerr << "zak-dataservice: --metrics " << options.metrics << ": " << problem << "\n";
+      return 1;
+    }
+  }
   net::signal_set stop(io, SIGINT, SIGTERM);
   // Answers under way still go out (each within the client time-out); then run() returns.
   stop.async_wait([&](boost::system::error_code ec, int) {
     if (ec) return;
     listener->Stop();
+    if (metrics) metrics->Stop();
     watch.Stop();
     watchdog.Stop();
-    sessions.StopAll();
+    sessions.StopAll(pool);
     pool.Release();
   });
   listener->Start();
@@ -96,9 +128,16 @@ int Serve(const ServiceOptions& options) {
   watch.Start();
   if (watchdogInterval.count() > 0) watchdog.Start();
 
-  pool.Run();
+  pool.Run(
+      [&store](net::io_context& context) {
+        GatherLogOnThisThread(context);
+        SetThreadLeagues(store.Current());
+      },
+      [] { EndGatheringOnThisThread(); });
+  // Every request's line first, "stopped" last. A log nobody reads must not keep a stopped
+  // service alive.
+  FlushLog(std::chrono::seconds(2));
   WriteLogLine("stopped");
-  // A log nobody reads must not keep a stopped service alive.
   FlushLog(std::chrono::seconds(2));
   return 0;
 }

@@ -96,11 +96,27 @@ const std::map<std::string, Setter>& Setters() {
          o.publicHost = value;
          return std::string();
        }},
+      {"--metrics",
+       [](ServiceOptions& o, const std::string& value) {
+         if (!ParseHostPort(value)) return "\"" + value + "\" is no ADDRESS:PORT";
+         o.metrics = value;
+         return std::string();
+       }},
   };
   return setters;
 }
 
 }  // namespace
+
+std::optional<HostPort> ParseHostPort(const std::string& text) {
+  const std::size_t colon = text.rfind(':');
+  if (colon == std::string::npos || colon == 0) return std::nullopt;
+  std::string address = text.substr(0, colon);
+  if (address.front() == '[' && address.back() == ']') address = address.substr(1, colon - 2);
+  const auto port = Bounded(text.substr(colon + 1), 0, 65535);
+  if (!port || address.empty()) return std::nullopt;
+  return HostPort{address, static_cast<std::uint16_t>(*port)};
+}
 
 ParsedOptions ParseOptions(const std::vector<std::string>& args, const ServiceOptions& defaults) {
   ServiceOptions options = defaults;
@@ -180,6 +196,8 @@ Serves league data, version texts and the news line of ZAK 14/15 over HTTP.
   --public-host HOST[:PORT] where users reach the service, for the download address and the
                             home page (default: the bound address and port; required with a
                             --bind of 0.0.0.0 or ::)
+  --metrics ADDRESS:PORT    serve Prometheus metrics at /metrics there (default: nowhere);
+                            never on the public address
 
 With DIR/manifest.tsv (written by "zak-dataservice publish --season DIR") every league's count
 comes from it, so instances serving copies of DIR answer alike; --state then only keeps this

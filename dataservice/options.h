@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -24,7 +25,16 @@ struct ServiceOptions {
   // Where users reach the service, "host" or "host:port": the download address and the home
   // page are made for it. Empty: the address and port bound, which a wildcard --bind refuses.
   std::string publicHost;
+  // "ADDRESS:PORT" where /metrics is served for Prometheus; empty: nowhere.
+  std::string metrics;
 };
+
+// The address and port of "ADDRESS:PORT" ("[::1]:9814" for IPv6); nullopt when it is none.
+struct HostPort {
+  std::string address;
+  std::uint16_t port = 0;
+};
+std::optional<HostPort> ParseHostPort(const std::string& text);
 
 struct HelpRequested {};
 struct OptionError {

@@ -73,10 +73,13 @@ std::string ReportPage() {
 }  // namespace
 
 WebAnswers MakeWebAnswers(const ServiceOptions& options, std::span<const WebPicture> pictures) {
-  WebAnswers web{{kHtml, Share(HomePage(options))}, {kHtml, Share(ReportPage())}, {}};
+  const auto make = [](std::string_view type, std::string bytes) {
+    return std::make_shared<const PreparedAnswer>(200, type, Share(std::move(bytes)));
+  };
+  WebAnswers web{{make(kHtml, HomePage(options))}, {make(kHtml, ReportPage())}, {}};
   for (const WebPicture& picture : pictures) {
     web.pictures.emplace(std::string(picture.path),
-                         WebAnswer{picture.contentType, Share(std::string(picture.bytes))});
+                         WebAnswer{make(picture.contentType, std::string(picture.bytes)), true});
   }
   return web;
 }

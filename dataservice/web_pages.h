@@ -15,8 +15,8 @@
 namespace zak::dataservice {
 
 struct WebAnswer {
-  std::string_view contentType;
-  Bytes body;
+  Prepared answer;
+  bool picture = false;
 };
 
 struct WebAnswers {

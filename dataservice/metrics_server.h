@@ -1,0 +1,31 @@
+// The Prometheus endpoint: "/metrics" on its own address (--metrics), never on the public one.
+// One answer per connection, on the pool's main context.
+#pragma once
+
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/steady_timer.hpp>
+
+#include "league_store.h"
+
+namespace zak::dataservice {
+
+class MetricsServer {
+ public:
+  // Binds and listens at once; throws boost::system::system_error when that fails.
+  MetricsServer(boost::asio::io_context& context, const boost::asio::ip::tcp::endpoint& endpoint,
+                const LeagueStore& store);
+
+  boost::asio::ip::tcp::endpoint LocalEndpoint() const { return acceptor_.local_endpoint(); }
+  void Start();
+  void Stop();
+
+ private:
+  void Accept();
+
+  boost::asio::ip::tcp::acceptor acceptor_;
+  boost::asio::steady_timer pause_;
+  const LeagueStore& store_;
+};
+
+}  // namespace zak::dataservice

@@ -20,7 +20,7 @@ class Answers : public ::testing::Test {
     options_.history = "v1\n- ä";
     options_.downloadAddress = "http://zak.example/dl";
     fixed_ = MakeFixedAnswers(options_);
-    leagues_[0] = {4, std::make_shared<const std::string>(LeagueAnswerBytes("1|x", 4))};
+    leagues_[0] = MakeLeagueAnswer("1|x", 4, false);
   }
   Reply Ask(std::string_view target, std::string_view agent = kAgent) {
     return AnswerRequest(fixed_, leagues_, target, agent);
@@ -45,7 +45,7 @@ TEST_F(Answers, LeagueDataByCountAndAgent) {
 // A count from the manifest is the same on every instance; a client sending a higher one got it
 // from an instance that already serves newer data, and keeps that data.
 TEST_F(Answers, AHigherPublishedCountIsNothingNewAHigherOwnCountGetsTheData) {
-  leagues_[1] = {4, std::make_shared<const std::string>(LeagueAnswerBytes("1|y", 4)), true};
+  leagues_[1] = MakeLeagueAnswer("1|y", 4, true);
   EXPECT_EQ(Plain(Ask("/zak/ud/gd1415.php?l=2&ui=5")), "q)W7kd45%");
   EXPECT_EQ(Plain(Ask("/zak/ud/gd1415.php?l=2&ui=2147483647")), "q)W7kd45%");
   EXPECT_EQ(Plain(Ask("/zak/ud/gd1415.php?l=2&ui=3")), "1|y<>4");

@@ -72,6 +72,10 @@ ServiceProcess::ServiceProcess(ServiceStart start) {
                                    "--state",
                                    state.string()};
   args.insert(args.end(), start.arguments.begin(), start.arguments.end());
+  if (start.openFileLimit > 0) {
+    const std::string limit = std::to_string(start.openFileLimit);
+    args.insert(args.begin(), {"/usr/bin/prlimit", "--nofile=" + limit + ":" + limit, "--"});
+  }
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);

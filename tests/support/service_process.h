@@ -27,6 +27,8 @@ struct ServiceStart {
   int errorFd = -1;
   // "NAME=value" beside the test's own environment, such as systemd's NOTIFY_SOCKET.
   std::vector<std::string> environment;
+  // Soft and hard limit of open files for the service (0: inherited).
+  int openFileLimit = 0;
 };
 
 // The bundled season, one thread, and these further options.

@@ -33,8 +33,7 @@ const Service& TheService() {
     s->fixed = dataservice::MakeFixedAnswers(options);
     for (int league = 0; league < 3; ++league) {
       const std::string bytes = dataservice::LeagueDataBytes(RealSeason(), league);
-      s->leagues[league] = {
-          1, std::make_shared<const std::string>(dataservice::LeagueAnswerBytes(bytes, 1))};
+      s->leagues[league] = dataservice::MakeLeagueAnswer(bytes, 1, false);
     }
     return s;
   }();
@@ -57,6 +56,8 @@ void Answer(const http::request<http::empty_body>& request) {
       service.fixed, service.leagues, {target.data(), target.size()}, {agent.data(), agent.size()});
   Require(reply.status == 200 || reply.status == 404, "an answer is found or not found");
   Require(reply.body != nullptr, "every answer has a body");
+  Require(reply.answer != nullptr && reply.answer->status() == reply.status,
+          "every answer is a whole response");
   for (int league = 0; league < 3; ++league) {
     if (reply.body == service.leagues[league].bytes) CheckLeagueAnswer(*reply.body, league);
   }

@@ -132,6 +132,12 @@ std::string HttpGateway::Fetch(std::string_view path) {
   QNetworkRequest request(url);
   request.setRawHeader("User-Agent", ToBytes(ShiftText(AgentText())));
   request.setRawHeader("Connection", "Keep-Alive");
+  if (options_.ProxyEnabled && !options_.ProxyUser.empty()) {
+    // The credentials go with the first request. Otherwise the proxy answers 407 first, and Qt
+    // can hand that answer's page to the reader as if it began the league's data.
+    const QString pair = QString::fromStdString(options_.ProxyUser + ":" + options_.ProxyPassword);
+    request.setRawHeader("Proxy-Authorization", "Basic " + pair.toLatin1().toBase64());
+  }
   request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
   request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
   // Connecting, sending and every wait for further bytes each get the whole time-out.

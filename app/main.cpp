@@ -11,6 +11,7 @@
 #include "core/season_replay.h"
 #include "settings/store_lock.h"
 #include "ui/components/message_box.h"
+#include "ui/components/qt_german.h"
 #include "ui/main/frm_main.h"
 
 namespace {
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
     zak::ui::MessageBoxHelper(nullptr).ShowMessage(zak::MessageKind::kWarning, text, "");
     return 1;
   }
+  zak::ui::LoadQtGermanTexts(application);  // without the file, Qt's own texts stay English
   zak::ProgramData data;
   zak::ui::FrmMain window(data, *clocks);
   window.Form_Load();

@@ -159,4 +159,8 @@ PrintLines PrintLeagueLines(const MatchData& data, const RankColourTable& colour
   return lines;
 }
 
+std::string PrintJobName(int day, int league) {
+  return "ZAK 14/15 – " + GetLeagueName(league, false) + " – " + Number(day) + ". Spieltag";
+}
+
 }  // namespace zak

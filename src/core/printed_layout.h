@@ -59,4 +59,7 @@ PrintLines PrintFooterLines(std::chrono::local_seconds now);
 PrintLines PrintLeagueLines(const MatchData& data, const RankColourTable& colours,
                             const PrintRequest& request, std::chrono::local_seconds now);
 
+// The name the printout carries in the printer's queue: "ZAK 14/15 – 1. Bundesliga – 34. Spieltag".
+std::string PrintJobName(int day, int league);
+
 }  // namespace zak

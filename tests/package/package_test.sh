@@ -25,7 +25,8 @@ share=$root/usr/share
 season=$share/zak1415/season-2014-15
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6network6 libqt6svg6 libstdc++6 libsystemd0 fonts-liberation procps; do
+for needed in libqt6widgets6 libqt6network6 libqt6svg6 libstdc++6 libsystemd0 fonts-liberation procps \
+    qt6-translations-l10n libcups2; do
   grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)

@@ -43,8 +43,8 @@ void FrmMain::cmdDownloadDays_Click(int index) {
 
 // The day printed is the one selected in cmbDays(0), even when the menu's list shows another.
 void FrmMain::PrintShownDay(bool printTable, bool printDay) {
-  PrintLeague(cmbDays_[0]->currentIndex() + 1, currentLeague_, printTable, printDay,
-              {data_.matchData, data_.rankColour, clocks_.now()}, messages_);
+  PrintLeague({cmbDays_[0]->currentIndex() + 1, currentLeague_, printTable, printDay},
+              data_.matchData, data_.rankColour, clocks_.now, messages_);
 }
 
 void FrmMain::cmdUpdateProgram_Click() {

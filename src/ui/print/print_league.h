@@ -1,11 +1,11 @@
-// Printing a league: the lines of the printed layout on the printer chosen in the print dialog,
-// one below the other in the fixed-pitch font, each at its own size and weight. A line that no
-// longer fits the page starts the next one.
+// Printing a league: the print dialog first, then the lines of the printed layout on the printer
+// chosen there, or in the file it named.
 #pragma once
 
 #include <QByteArray>
 #include <QPrinter>
 #include <chrono>
+#include <functional>
 
 #include "core/printed_layout.h"
 #include "core/reporting.h"
@@ -19,21 +19,17 @@ struct PrintSources {
   std::chrono::local_seconds now;  // today's date and the time in the footer
 };
 
-// The print commands: the print dialog first, then the printout on the printer chosen there.
-// A cancelled dialog prints nothing and says nothing; a failure of the dialog or the printer is
-// shown through `messages`.
-void PrintLeague(int day, int league, bool printTable, bool printDay, const PrintSources& sources,
-                 MessageSink& messages);
+// The clock the footer's date and time are read from.
+using PrintClock = std::function<std::chrono::local_seconds()>;
 
-// The printout on `printer`, without a dialog. False when the printer could not be written.
-bool PrintLeagueOn(QPrinter& printer, const PrintSources& sources, const PrintRequest& request);
+// The print commands: the print dialog first, then the printout on the printer chosen there,
+// its footer dated when the dialog closed. A cancelled dialog prints nothing and says nothing;
+// a failure of the dialog, the printer or CUPS is shown once through `messages`.
+void PrintLeague(const PrintRequest& request, const MatchData& matchData,
+                 const RankColourTable& rankColour, const PrintClock& now, MessageSink& messages);
 
-// Lines on the printer (or any paged device, a PDF writer) as one document.
-bool PrintLinesOn(QPrinter& printer, const PrintLines& lines);
-bool PrintLinesOn(QPagedPaintDevice& device, const PrintLines& lines);
-
-// The printout as the bytes of a PDF file, on the pages (size, margins, resolution) of `layout`;
-// nothing when it could not be made.
+// The printout as the bytes of a PDF file on the pages (paper, margins, resolution) of
+// `layout`, without a dialog; nothing when it could not be made.
 QByteArray PrintLeaguePdf(const QPrinter& layout, const PrintSources& sources,
                           const PrintRequest& request);
 

@@ -1,15 +1,20 @@
 // The open, save and print dialogs: what the real dialog is set up to show, what the properties
-// hold after the user's answer, the save dialog's extension rule and the platform's failures.
+// hold after the user's answer, the save dialog's extension rule and the platform's failures,
+// and Qt's own texts in them: German once the translation is loaded, English without its file.
 #include "ui/components/cls_common_dialog.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <vector>
 
 #include "ui/components/message_box.h"
+#include "ui/components/qt_german.h"
 
 using zak::ui::clsCommonDialog;
 using zak::ui::DialogAnswer;
@@ -344,6 +349,37 @@ class ClsCommonDialogTest : public QObject {
     QVERIFY(!dialog.ShowPrinter());
     QCOMPARE(dialog.Error().code, QPrinterInfo::availablePrinterNames().isEmpty() ? 4103 : 4107);
     QVERIFY(!dialog.Error().description.isEmpty());
+  }
+
+  void qtTextsInTheDialogs_data() {
+    QTest::addColumn<int>("action");  // 1 open, 2 save, 5 print
+    QTest::addColumn<bool>("translated");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("open") << 1 << true << QStringList{"Öffnen", "Abbrechen", "Dateiname:"};
+    QTest::newRow("save") << 2 << true << QStringList{"Speichern unter", "Dateiname:"};
+    QTest::newRow("print") << 5 << true << QStringList{"Drucken", "Abbrechen", "Eigenschaften"};
+    QTest::newRow("save, no file") << 2 << false << QStringList{"Save As", "File name:"};
+    QTest::newRow("print, no file") << 5 << false << QStringList{"Print", "Cancel"};
+  }
+
+  void qtTextsInTheDialogs() {
+    QFETCH(int, action);
+    QFETCH(bool, translated);
+    QFETCH(QStringList, texts);
+    const QString folder = translated ? zak::ui::QtTranslationFolder() : "/kein/ordner";
+    QCOMPARE(zak::ui::LoadQtGermanTexts(*qApp, folder), translated);
+    QStringList shown;
+    const DialogAnswers answers([&](const ShownDialog& dialog) {
+      QWidget* window = dialog.file ? static_cast<QWidget*>(dialog.file) : dialog.print;
+      shown << window->windowTitle();
+      for (auto* button : window->findChildren<QAbstractButton*>()) shown << button->text();
+      for (auto* label : window->findChildren<QLabel*>()) shown << label->text();
+      return DialogAnswer::Cancel();
+    });
+    clsCommonDialog().Action(action);
+    qDeleteAll(qApp->findChildren<QTranslator*>());  // a translator leaves when deleted
+    for (const QString& text : texts)
+      QVERIFY2(shown.replaceInStrings("&", "").contains(text), qPrintable(text));
   }
 };
 

@@ -1,6 +1,7 @@
 // Printing from the main window into real PDF files, read back with pdftotext: the lines appear
 // character for character, a long printout continues on the next page, and a cancelled or
-// failing dialog or printer prints nothing.
+// failing dialog or printer prints nothing. printsOnCups runs against a CUPS of the test's own
+// (with_cupsd.sh), and skips without one.
 #include "ui/print/print_league.h"
 
 #include <QComboBox>
@@ -51,8 +52,9 @@ QStringList PdfLines(const QString& pdf, int pointSize) {
 const std::chrono::local_seconds kSessionNow = zak::testing::TestNow();
 
 // A print dialog confirmed with a PDF file on the given paper.
-DialogAnswers PrintToPdf(const QString& pdf, QPageSize::PageSizeId paper = QPageSize::A4) {
-  return DialogAnswers([pdf, paper](const ShownDialog& shown) {
+zak::ui::clsCommonDialog::Answerer PrintToPdf(const QString& pdf,
+                                              QPageSize::PageSizeId paper = QPageSize::A4) {
+  return [pdf, paper](const ShownDialog& shown) {
     if (shown.print == nullptr) qFatal("a print dialog was expected");
     shown.print->printer()->setOutputFormat(QPrinter::PdfFormat);
     shown.print->printer()->setOutputFileName(pdf);
@@ -60,7 +62,7 @@ DialogAnswers PrintToPdf(const QString& pdf, QPageSize::PageSizeId paper = QPage
     // Column 0 at the paper's edge, so that pdftotext counts columns from the first character.
     shown.print->printer()->setPageMargins(QMarginsF(0, 20, 0, 20), QPageLayout::Point);
     return DialogAnswer::Confirm();
-  });
+  };
 }
 
 // The printed lines of one size that carry text, as pdftotext gives them back.
@@ -72,6 +74,29 @@ QStringList ExpectedLines(const zak::PrintLines& lines, int pointSize) {
     }
   }
   return texts;
+}
+
+// Table and match day of the 1. Bundesliga's last day, printed with the dialog answered so.
+void PrintAnswered(
+    MainWindowSession& session, zak::ui::clsCommonDialog::Answerer answerer,
+    const zak::ui::PrintClock& now = [] { return kSessionNow; }) {
+  const DialogAnswers answers(std::move(answerer));
+  zak::ui::PrintLeague({34, 0, true, true}, session.data().matchData, session.data().rankColour,
+                       now, session.window().messages());
+}
+
+// A command of CUPS's own, on the test's CUPS (CUPS_SERVER): its output.
+QString Cups(QStringList command) {
+  QProcess process;
+  process.start(command.takeFirst(), command);
+  if (!process.waitForFinished(60000) || process.exitCode() != 0) qFatal("CUPS command failed");
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// One line per job that printed: queue, job, name, copies, sides (with_cupsd.sh's format).
+QString PageLog() {
+  QFile log(QDir(qEnvironmentVariable("ZAK_CUPS_DIR")).filePath("log/page_log"));
+  return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
 }
 
 }  // namespace
@@ -102,7 +127,7 @@ class PrintLeagueTest : public QObject {
     QTemporaryDir folder;
     const QString pdf = folder.filePath("druck.pdf");
     {
-      const DialogAnswers answers = PrintToPdf(pdf);
+      const DialogAnswers answers(PrintToPdf(pdf));
       auto* command = Control<QPushButton>(w, button);
       if (!command->isEnabled()) session.SlideDayMenu();  // the menu holds the day's commands
       QVERIFY(command->isEnabled());
@@ -141,12 +166,15 @@ class PrintLeagueTest : public QObject {
     session.Start();
     QTemporaryDir folder;
     const QString pdf = folder.filePath("a6.pdf");
-    {
-      const DialogAnswers answers = PrintToPdf(pdf, QPageSize::A6);
-      zak::ui::PrintLeague(34, 0, true, true,
-                           {session.data().matchData, session.data().rankColour, kSessionNow},
-                           session.window().messages());
-    }
+    // The clock stands a day earlier while the dialog is open: the footer must not show that.
+    auto now = kSessionNow - std::chrono::days(1);
+    PrintAnswered(
+        session,
+        [&, print = PrintToPdf(pdf, QPageSize::A6)](const ShownDialog& shown) {
+          now = kSessionNow;
+          return print(shown);
+        },
+        [&] { return now; });
     const QStringList pages = PdfText(pdf).split('\f', Qt::SkipEmptyParts);
     QVERIFY2(pages.size() >= 2, qPrintable(QString::number(pages.size())));
     QVERIFY(pages.first().contains("Tabelle der 1. Fußball"));  // the rest is past the edge
@@ -192,11 +220,84 @@ class PrintLeagueTest : public QObject {
   void printerThatCannotBeWritten() {
     MainWindowSession session;
     session.Start();
-    const DialogAnswers answers = PrintToPdf("/proc/kein-ordner/druck.pdf");
+    const DialogAnswers answers(PrintToPdf("/proc/kein-ordner/druck.pdf"));
     QTest::mouseClick(Control<QPushButton>(session.window(), "cmdPrintTable"), Qt::LeftButton);
     QCOMPARE(session.messages().size(), std::size_t{1});
     QCOMPARE(session.messages()[0].kind, zak::MessageKind::kWarning);
     QVERIFY(session.messages()[0].text.startsWith("Der Ausdruck konnte nicht erstellt werden"));
+  }
+
+  // The second page alone, twice: a range or copies chosen in the dialog are kept in a file too.
+  void pagesAndCopiesChosenInTheDialog() {
+    MainWindowSession session;
+    session.Start();
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("seite2.pdf");
+    PrintAnswered(session, [print = PrintToPdf(pdf, QPageSize::A6)](const ShownDialog& shown) {
+      const DialogAnswer answer = print(shown);
+      shown.print->printer()->setPrintRange(QPrinter::PageRange);
+      shown.print->printer()->setFromTo(2, 2);
+      shown.print->printer()->setCopyCount(2);
+      return answer;
+    });
+    const QStringList pages = PdfText(pdf).split('\f', Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), 2);
+    QCOMPARE(pages[0], pages[1]);
+    QVERIFY(!pages[0].contains("Tabelle der"));
+  }
+
+  void printsOnCups_data() {
+    QTest::addColumn<QString>("queue");
+    QTest::addColumn<QString>("reason");  // in the warning; empty when nothing is said
+    QTest::newRow("printed") << "zak_druck" << QString();
+    QTest::newRow("rejecting") << "zak_abweisend"
+                               << "server-error-not-accepting-jobs";
+    QTest::newRow("removed") << "zak_entfernt"
+                             << "CUPS kennt diesen Drucker nicht (mehr).";
+    QTest::newRow("cancelled") << "zak_abgebrochen" << QString();
+  }
+
+  // The printout as a job of a real CUPS on its PDF printer: under its name, with the copies
+  // chosen, the lines in the PDF the printer made. A job CUPS does not take (the queue rejects
+  // jobs, the printer went while the dialog was open) is said by printer and reason; a
+  // cancelled dialog sends none.
+  void printsOnCups() {
+    if (qEnvironmentVariableIsEmpty("ZAK_CUPS_DIR")) QSKIP("no CUPS of the test's own");
+    QFETCH(QString, queue);
+    QFETCH(QString, reason);
+    const QByteArray row = QTest::currentDataTag();
+    Cups({"lpadmin", "-p", queue, "-E", "-v", qEnvironmentVariable("ZAK_CUPS_DEVICE"), "-P",
+          "/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd", "-o",
+          "pdftops-renderer-default=pdftocairo"});
+    if (row == "rejecting") Cups({"cupsreject", queue});
+    MainWindowSession session;
+    session.Start();
+    PrintAnswered(session, [&](const ShownDialog& shown) {
+      shown.print->printer()->setPrinterName(queue);
+      shown.print->printer()->setCopyCount(2);
+      if (row == "removed") Cups({"lpadmin", "-x", queue});
+      return row == "cancelled" ? DialogAnswer::Cancel() : DialogAnswer::Confirm();
+    });
+    QCOMPARE(session.messages().size(), std::size_t{reason.isEmpty() ? 0u : 1u});
+    for (const auto& message : session.messages()) {
+      QVERIFY2(message.text.contains("\u201e" + queue + "\u201c") && message.text.contains(reason),
+               qPrintable(message.text));
+    }
+    if (row != "printed") {
+      QVERIFY(!Cups({"lpstat", "-W", "all", "-o"}).contains(queue));
+      return;
+    }
+    const QRegularExpression job(queue +
+                                 "\t\\d+\tZAK 14/15 \u2013 1\\. Bundesliga \u2013 34\\. "
+                                 "Spieltag\t2\tone-sided\"");
+    QTRY_VERIFY_WITH_TIMEOUT(PageLog().contains(job), 120000);
+    const QDir made(QDir(qEnvironmentVariable("ZAK_CUPS_DIR")).filePath("pdf"));
+    QStringList lines;
+    for (const QString& line : PdfLines(made.filePath(made.entryList({"*.pdf"}).value(0)), 13)) {
+      lines << line.simplified();
+    }
+    QVERIFY(lines.contains("Tabelle der 1. Fußball Bundesliga 2014 / 2015"));
+    QVERIFY(lines.contains("1.( 1) Bayern München 34 25 4 5 80:18 62 79"));
   }
 };
 

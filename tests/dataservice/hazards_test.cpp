@@ -16,6 +16,7 @@
 #include "core/season_file.h"
 #include "core/text_util.h"
 #include "http_client.h"
+#include "support/await.h"
 #include "support/run_program.h"
 #include "support/service_process.h"
 
@@ -45,14 +46,9 @@ int MatchesIn(const HttpAnswer& answer) {
   return ParseLeagueItems(parts[0], *data, 0);
 }
 
-// Waits up to 20 s for `text` to appear in the service's log.
+// Waits for `text` to appear in the service's log.
 bool LogShows(const ServiceProcess& service, const std::string& text) {
-  const auto deadline = std::chrono::steady_clock::now() + 20s;
-  while (service.Log().find(text) == std::string::npos) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(50ms);
-  }
-  return true;
+  return zak::testing::Await([&] { return service.Log().find(text) != std::string::npos; });
 }
 
 struct Hazard {

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "http_client.h"
+#include "support/await.h"
 #include "support/free_port.h"
 #include "support/run_program.h"
 #include "support/service_process.h"
@@ -16,20 +17,12 @@
 namespace zak::dataservice {
 namespace {
 
+using zak::testing::Await;
 using zak::testing::CopySeason;
 using zak::testing::ServiceProcess;
 using zak::testing::ServiceStart;
 using zak::testing::TemporaryFolder;
 using namespace std::chrono_literals;
-
-bool Eventually(const std::function<bool()>& condition) {
-  const auto deadline = std::chrono::steady_clock::now() + 20s;
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(50ms);
-  }
-  return true;
-}
 
 int LinesWith(const std::string& log, const std::string& text) {
   int count = 0;
@@ -111,7 +104,7 @@ TEST_F(Serving, MetricsCountWhatWasSentOnTheirOwnPortOnly) {
   std::ofstream(season_ / "league-3.tsv") << "kein\tSpiel\n";
   service.Signal(SIGHUP);
   const std::string refusals = "zak_season_file_refusals_total{league=\"3\"}";
-  ASSERT_TRUE(Eventually([&] {
+  ASSERT_TRUE(Await([&] {
     auto now = Scrape(metricsPort);
     return now[refusals] == 1 && now["zak_open_connections"] == 0;
   }));
@@ -151,11 +144,11 @@ TEST_F(Serving, IdleConnectionsUpToTheFileLimitLeaveTheSeasonReadable) {
   season.replace(season.find("VfL Wolfsburg\t2\t1"), 17, "VfL Wolfsburg\t4\t1");
   std::ofstream(file) << season;
   service.Signal(SIGHUP);
-  EXPECT_TRUE(Eventually([&] {
+  EXPECT_TRUE(Await([&] {
     return service.Log().find("league 0: 306 matches, update count 2") != std::string::npos;
   })) << service.Log();
   idle.clear();
-  EXPECT_TRUE(Eventually([&] {
+  EXPECT_TRUE(Await([&] {
     const auto parts =
         Unshifted(Get(service.port(), "/zak/ud/gd1415.php?l=1&ui=1", ProgramAgent()).body);
     return parts.ends_with("<>2");

@@ -2,11 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QKeyEvent>
 
 #include "service/data_file.h"
 #include "settings/file_helpers.h"
 #include "ui/components/cls_common_dialog.h"
+#include "ui/components/escape_closes.h"
 #include "ui/components/fonts.h"
 #include "ui/components/qt_text.h"
 #include "ui/components/twips.h"
@@ -54,6 +54,10 @@ void FrmExport::CreateControls() {
   connect(cmdExportFile_, &QPushButton::clicked, this, [this] { cmdExportFile_Click(); });
   connect(cmdImportFile_, &QPushButton::clicked, this, [this] { cmdImportFile_Click(); });
   connect(cmdClose_, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+  CloseOnEscape(this, [this] {
+    int key = 27;
+    Form_KeyPress(key);
+  });
 }
 
 void FrmExport::CreatePathControls(QGroupBox* frame, int index) {
@@ -117,16 +121,6 @@ void FrmExport::cmdClose_Click() { close(); }
 
 void FrmExport::Form_KeyPress(int& key) {
   if (key == 27) cmdClose_Click();
-}
-
-// The window sees keys before its controls.
-void FrmExport::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    int key = 27;
-    Form_KeyPress(key);
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace zak::ui

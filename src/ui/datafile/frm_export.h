@@ -43,9 +43,6 @@ class FrmExport : public QDialog {
 
   MessageBoxHelper& messages() { return messages_; }
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void CreateControls();
   // txtFile(index) and cmdBrowseForFile(index) in their frame.

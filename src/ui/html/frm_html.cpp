@@ -1,11 +1,10 @@
 #include "frm_html.h"
 
-#include <QKeyEvent>
-
 #include "core/html_fragments.h"
 #include "settings/file_helpers.h"
 #include "settings/settings_store.h"
 #include "ui/components/cls_common_dialog.h"
+#include "ui/components/escape_closes.h"
 #include "ui/components/fonts.h"
 #include "ui/components/qt_text.h"
 #include "ui/components/reader_tree.h"
@@ -73,6 +72,8 @@ void FrmHtml::CreateControls() {
   connect(chkExportDay_, &QCheckBox::clicked, this, [this] { chkExportDay_Click(); });
   connect(cmdGenerate_, &QPushButton::clicked, this, [this] { cmdGenerate_Click(); });
   connect(cmdCancel_, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+  // Esc leaves without exporting.
+  CloseOnEscape(this, [this] { cmdCancel_Click(); });
 }
 
 void FrmHtml::Form_Load() {
@@ -167,14 +168,5 @@ void FrmHtml::cmdGenerate_Click() {
 }
 
 void FrmHtml::cmdCancel_Click() { reject(); }
-
-// The window sees keys before its controls: Esc closes it without exporting.
-void FrmHtml::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    cmdCancel_Click();
-    return;
-  }
-  QDialog::keyPressEvent(event);
-}
 
 }  // namespace zak::ui

@@ -37,9 +37,6 @@ class FrmHtml : public QDialog {
 
   MessageBoxHelper& messages() { return messages_; }
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void CreateControls();
   void EnableGenerate();

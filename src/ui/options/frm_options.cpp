@@ -1,7 +1,6 @@
 #include "frm_options.h"
 
-#include <QKeyEvent>
-
+#include "ui/components/escape_closes.h"
 #include "ui/components/fonts.h"
 #include "ui/components/palette.h"
 #include "ui/components/qt_text.h"
@@ -80,6 +79,8 @@ void FrmOptions::CreateControls() {
   connect(Command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(Command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
   chkUsingProxy_Click();
+  // Esc leaves without saving.
+  CloseOnEscape(this, [this] { Command2_Click(); });
 }
 
 void FrmOptions::Form_Load() {
@@ -129,14 +130,5 @@ void FrmOptions::Command1_Click() {
 }
 
 void FrmOptions::Command2_Click() { reject(); }
-
-// The window sees keys before its controls: Esc closes it without saving.
-void FrmOptions::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    Command2_Click();
-    return;
-  }
-  QDialog::keyPressEvent(event);
-}
 
 }  // namespace zak::ui

@@ -38,9 +38,6 @@ class FrmOptions : public QDialog {
   // The controls' content as values.
   OptionsForm FormFromControls() const;
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void CreateControls();
   void ShowForm(const OptionsForm& form);

@@ -1,12 +1,12 @@
 #include "frm_stats.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QPointer>
 
 #include "chart_painting.h"
 #include "core/season_replay.h"
 #include "settings/settings_store.h"
+#include "ui/components/escape_closes.h"
 #include "ui/components/fonts.h"
 #include "ui/components/qt_text.h"
 #include "ui/components/reader_tree.h"
@@ -63,6 +63,7 @@ void FrmStats::CreateControls() {
   connect(Timer1_, &QTimer::timeout, this, [this] { Timer1_Timer(); });
   connect(cmbLiga_, &QComboBox::currentIndexChanged, this, [this] { cmbLiga_Click(); });
   connect(cmbTeam_, &QComboBox::currentIndexChanged, this, [this] { cmbTeam_Click(); });
+  CloseOnEscape(this);
 }
 
 void FrmStats::Form_Load() {
@@ -138,15 +139,6 @@ void FrmStats::cmbTeam_Click() {
                                      team, date_.today()),
                   cmbTeam_->currentText());
   SaveSettingValue(kSectionHtml, FavouriteTeamKey(league), std::to_string(team));
-}
-
-// The window sees keys before its controls: Esc closes it.
-void FrmStats::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    reject();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace zak::ui

@@ -36,9 +36,6 @@ class FrmStats : public QDialog {
   // True once the loading step has run to its end.
   bool loaded() const { return loaded_; }
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void CreateControls();
   void FillTeams(int league);

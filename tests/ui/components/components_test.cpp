@@ -1,13 +1,15 @@
 // What every window shares: the title line and captions, text between core and windows,
-// palette colours, twip placement, centring and the text boxes that select all on focus.
+// palette colours, twip placement, centring, the text boxes that select all on focus and Esc.
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "support/controls.h"
+#include "ui/components/escape_closes.h"
 #include "ui/components/palette.h"
 #include "ui/components/qt_text.h"
 #include "ui/components/text_box_focus.h"
@@ -110,6 +112,36 @@ class ComponentsTest : public QObject {
       QVERIFY2(needed <= ItemFieldWidth(list) - 2, qPrintable(entry));
       QVERIFY(list->view()->minimumWidth() >= needed);
     }
+  }
+
+  // Esc reaches the window's way out from any of its controls, but an open list's popup, a
+  // window of its own, keeps Esc for closing the list.
+  void escapeGoesToTheWindowNotToAnOpenList_data() {
+    QTest::addColumn<bool>("listOpen");
+    QTest::newRow("text box") << false;
+    QTest::newRow("open list") << true;
+  }
+  void escapeGoesToTheWindowNotToAnOpenList() {
+    QFETCH(bool, listOpen);
+    QDialog window;
+    auto* box = PlaceControl<QLineEdit>(&window, "box", 0, 0, 1500, 300);
+    auto* list = PlaceControl<QComboBox>(&window, "list", 0, 600, 1500, 315);
+    list->addItems({"a", "b"});
+    QAbstractItemView* popup = list->view();  // exists before the filter, so the filter sees it
+    int waysOut = 0;
+    CloseOnEscape(&window, [&] { ++waysOut; });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget* target = box;
+    if (listOpen) {
+      list->showPopup();
+      QTRY_VERIFY(popup->isVisible());
+      target = popup;
+    }
+    QTest::keyClick(target, Qt::Key_Escape);
+    QCOMPARE(waysOut, listOpen ? 0 : 1);
+    QTRY_VERIFY(!popup->isVisible());
+    QVERIFY(window.isVisible());
   }
 
   // The click that brings the focus places the cursor after the focus event: the whole text

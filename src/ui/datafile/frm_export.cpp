@@ -7,9 +7,9 @@
 #include "settings/file_helpers.h"
 #include "ui/components/cls_common_dialog.h"
 #include "ui/components/escape_closes.h"
-#include "ui/components/fonts.h"
 #include "ui/components/qt_text.h"
 #include "ui/components/twips.h"
+#include "ui/components/window_frame.h"
 #include "ui/components/window_placement.h"
 #include "ui/components/window_title.h"
 
@@ -27,7 +27,6 @@ FrmExport::FrmExport(const ServiceContext& context, StatusSink& statusBar,
       statusBar_(statusBar),
       refreshMain_(std::move(refreshMain)),
       owner_(owner) {
-  setObjectName("frmExport");
   setModal(true);
   CreateControls();
 }
@@ -35,8 +34,7 @@ FrmExport::FrmExport(const ServiceContext& context, StatusSink& statusBar,
 // Two stacked frames, each with its path field, a small "..." button to its right and the
 // action button below; "Schließen" under both. Created from top to bottom, the tab order.
 void FrmExport::CreateControls() {
-  setFixedSize(Twips(5655), Twips(3780));
-  setFont(SansFont(8));
+  SetWindowFrame(this, {"frmExport", 5655, 3780, 8});
   Frame2_ = PlaceControl<QGroupBox>(this, "Frame2", 120, 120, 5415, 1470, "Dateiexport");
   CreatePathControls(Frame2_, kExport);
   cmdExportFile_ = PlaceControl<QPushButton>(Frame2_, "cmdExportFile", 3000, 900, 2295, 375,

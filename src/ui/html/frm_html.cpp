@@ -5,10 +5,10 @@
 #include "settings/settings_store.h"
 #include "ui/components/cls_common_dialog.h"
 #include "ui/components/escape_closes.h"
-#include "ui/components/fonts.h"
 #include "ui/components/qt_text.h"
 #include "ui/components/reader_tree.h"
 #include "ui/components/twips.h"
+#include "ui/components/window_frame.h"
 #include "ui/components/window_placement.h"
 #include "ui/components/window_title.h"
 
@@ -38,14 +38,12 @@ FrmHtml::FrmHtml(const ProgramData& data, int currentLeague, int shownDayIndex, 
       today_(today),
       serverHost_(std::move(serverHost)),
       owner_(owner) {
-  setObjectName("frmHTML");
   setModal(true);
   CreateControls();
 }
 
 void FrmHtml::CreateControls() {
-  setFixedSize(Twips(4695), Twips(3975));
-  setFont(SansFont(8));
+  SetWindowFrame(this, {"frmHTML", 4695, 3975, 8});
   Frame1_ = PlaceControl<QGroupBox>(this, "Frame1", 120, 120, 4455, 3735, "Einstellungen");
   cmbDay_ = PlaceControl<QComboBox>(Frame1_, "cmbDay", 240, 360, 1935, 315);
   cmbLiga_ = PlaceControl<QComboBox>(Frame1_, "cmbLiga", 2280, 360, 1695, 315);

@@ -5,9 +5,9 @@
 #include "core/version_history.h"
 #include "service/data_service.h"
 #include "ui/components/escape_closes.h"
-#include "ui/components/fonts.h"
 #include "ui/components/qt_text.h"
 #include "ui/components/twips.h"
+#include "ui/components/window_frame.h"
 #include "ui/components/window_placement.h"
 #include "ui/components/window_title.h"
 
@@ -18,9 +18,7 @@ FrmHistory::FrmHistory(HttpGateway& gateway, MessageBoxHelper& messages, QWidget
       gateway_(gateway),
       messages_(messages, this),
       owner_(owner) {
-  setObjectName("frmHistory");
-  setFixedSize(Twips(5415), Twips(4155));
-  setFont(SansFont(8.25));
+  SetWindowFrame(this, {"frmHistory", 5415, 4155, 8.25});
   Text1_ = PlaceControl<QPlainTextEdit>(this, "Text1", 0, 0, 5415, 4140);
   Text1_->setReadOnly(true);
   Text1_->setAccessibleName("Versionshistorie");

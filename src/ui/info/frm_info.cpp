@@ -12,6 +12,7 @@
 #include "ui/components/qt_text.h"
 #include "ui/components/reader_tree.h"
 #include "ui/components/twips.h"
+#include "ui/components/window_frame.h"
 #include "ui/components/window_placement.h"
 #include "ui/components/window_title.h"
 
@@ -60,13 +61,11 @@ FrmInfo::FrmInfo(DesktopOpener& opener, std::string serverHost, QWidget* owner)
       opener_(opener),
       serverHost_(std::move(serverHost)),
       owner_(owner) {
-  setObjectName("frmInfo");
   CreateControls();
 }
 
 void FrmInfo::CreateControls() {
-  setFixedSize(Twips(5175), Twips(6720));
-  setFont(SansFont(8.25));
+  SetWindowFrame(this, {"frmInfo", 5175, 6720, 8.25});
   Image1_ = PlaceControl<QLabel>(this, "Image1", 0, 0, 5280, 6735);
   Image1_->setPixmap(RenderPicture(kInfoBackground, Image1_->width(), Image1_->height()));
   Image1_->setScaledContents(true);

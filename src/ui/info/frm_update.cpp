@@ -12,6 +12,7 @@
 #include "ui/components/palette.h"
 #include "ui/components/qt_text.h"
 #include "ui/components/twips.h"
+#include "ui/components/window_frame.h"
 #include "ui/components/window_placement.h"
 #include "ui/components/window_title.h"
 
@@ -59,13 +60,11 @@ FrmUpdate::FrmUpdate(HttpGateway& gateway, MessageBoxHelper& messages, DesktopOp
       messages_(messages, this),
       opener_(opener),
       owner_(owner) {
-  setObjectName("frmUpdate");
   CreateControls();
 }
 
 void FrmUpdate::CreateControls() {
-  setFixedSize(Twips(4635), Twips(2175));
-  setFont(SansFont(8.25));
+  SetWindowFrame(this, {"frmUpdate", 4635, 2175, 8.25});
   SetBackColour(this, kFace);
   Label1_ = MakeLabel(this, "Label1", "Ihre aktuelle Version:", 240, 240, 1935, 255, false);
   lblVersions_[0] = MakeLabel(this, "lblVersions_0", "", 2400, 240, 1935, 255, true);

@@ -1,11 +1,11 @@
 #include "frm_options.h"
 
 #include "ui/components/escape_closes.h"
-#include "ui/components/fonts.h"
 #include "ui/components/palette.h"
 #include "ui/components/qt_text.h"
 #include "ui/components/text_box_focus.h"
 #include "ui/components/twips.h"
+#include "ui/components/window_frame.h"
 #include "ui/components/window_placement.h"
 #include "ui/components/window_title.h"
 
@@ -23,14 +23,12 @@ QLabel* MakeCaption(QWidget* parent, const char* name, const char* text, int lef
 
 FrmOptions::FrmOptions(ProgramData& data, QWidget* owner)
     : QDialog(owner), data_(data), owner_(owner) {
-  setObjectName("frmOptions");
   setModal(true);
   CreateControls();
 }
 
 void FrmOptions::CreateControls() {
-  setFixedSize(Twips(5595), Twips(5280));
-  setFont(SansFont(8));
+  SetWindowFrame(this, {"frmOptions", 5595, 5280, 8});
   Frame1_ = PlaceControl<QGroupBox>(this, "Frame1", 120, 120, 5355, 2055, "Proxyeinstellungen");
   chkUsingProxy_ = PlaceControl<QCheckBox>(Frame1_, "chkUsingProxy", 240, 300, 4800, 255,
                                            "Proxyserver verwenden");

@@ -11,6 +11,7 @@
 #include "ui/components/qt_text.h"
 #include "ui/components/reader_tree.h"
 #include "ui/components/twips.h"
+#include "ui/components/window_frame.h"
 #include "ui/components/window_placement.h"
 #include "ui/components/window_title.h"
 
@@ -33,14 +34,12 @@ FrmStats::FrmStats(ProgramData& data, StatsDate date, int currentLeague, QWidget
       date_(std::move(date)),
       currentLeague_(currentLeague),
       owner_(owner) {
-  setObjectName("frmStats");
   setModal(true);
   CreateControls();
 }
 
 void FrmStats::CreateControls() {
-  setFixedSize(Twips(9015), Twips(4560));
-  setFont(SansFont(8));
+  SetWindowFrame(this, {"frmStats", 9015, 4560, 8});
   Picture1_ = PlaceControl<PositionChartView>(this, "Picture1", 120, 120, kChartWidthTwips,
                                               kChartHeightTwips);
   Label1_ = MakeLabel(this, "Label1", "Auswahl:", 120, 4140, 690, 255);

@@ -5,6 +5,7 @@
 #include "settings/settings_store.h"
 #include "ui/components/cls_common_dialog.h"
 #include "ui/components/escape_closes.h"
+#include "ui/components/league_lists.h"
 #include "ui/components/qt_text.h"
 #include "ui/components/reader_tree.h"
 #include "ui/components/twips.h"
@@ -77,14 +78,7 @@ void FrmHtml::CreateControls() {
 void FrmHtml::Form_Load() {
   setWindowTitle(WindowCaption("HTML-Export"));
   CentreOver(this, owner_);
-  {
-    const QSignalBlocker block(cmbLiga_);
-    cmbLiga_->clear();
-    for (int league = 0; league < kLeagueCount; ++league) {
-      cmbLiga_->addItem(ToQString(GetLeagueName(league, false)));
-    }
-    cmbLiga_->setCurrentIndex(-1);  // so that choosing the first league is a change too
-  }
+  ListLeagues(cmbLiga_);
   cmbLiga_->setCurrentIndex(currentLeague_);  // fills clubs and days through cmbLiga_Click
   FillDayList(cmbLiga_->currentIndex());
   if (shownDayIndex_ < cmbDay_->count()) cmbDay_->setCurrentIndex(shownDayIndex_);
@@ -96,11 +90,7 @@ void FrmHtml::cmbLiga_Click() {
   if (league < 0) return;
   cmbTeams_->clear();
   cmbTeams_->addItem(QStringLiteral("< Keine >"));
-  TeamTable table{};
-  FillTeamCatalogue(table, league);
-  for (const TeamRow& row : table[league]) {
-    if (!row.Name.empty()) cmbTeams_->addItem(ToQString(row.Name));
-  }
+  AddClubs(cmbTeams_, league);
   cmbTeams_->setCurrentIndex(FavouriteEntry(league, cmbTeams_->count() - 1));
   FillDayList(league);
   cmbDay_->setCurrentIndex(GetCurrentDay(data_.matchData, league, false, today_) - 1);

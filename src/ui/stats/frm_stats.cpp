@@ -8,6 +8,7 @@
 #include "settings/settings_store.h"
 #include "ui/components/escape_closes.h"
 #include "ui/components/fonts.h"
+#include "ui/components/league_lists.h"
 #include "ui/components/qt_text.h"
 #include "ui/components/reader_tree.h"
 #include "ui/components/twips.h"
@@ -69,12 +70,7 @@ void FrmStats::Form_Load() {
   Timer1_->start();
   setWindowTitle(WindowCaption("Statistiken"));
   CentreOver(this, owner_);
-  const QSignalBlocker blockLeagues(cmbLiga_);
-  cmbLiga_->clear();
-  for (int league = 0; league < kLeagueCount; ++league) {
-    cmbLiga_->addItem(ToQString(GetLeagueName(league, false)));
-  }
-  cmbLiga_->setCurrentIndex(-1);
+  ListLeagues(cmbLiga_);
   FillTeams(currentLeague_);
   Picture1_->Clear();
 }
@@ -82,11 +78,7 @@ void FrmStats::Form_Load() {
 void FrmStats::FillTeams(int league) {
   const QSignalBlocker blockTeams(cmbTeam_);
   cmbTeam_->clear();
-  TeamTable names{};
-  FillTeamCatalogue(names, league);
-  for (int slot = 0; slot < GetTeamCount(league); ++slot) {
-    if (!names[league][slot].Name.empty()) cmbTeam_->addItem(ToQString(names[league][slot].Name));
-  }
+  AddClubs(cmbTeam_, league);
   cmbTeam_->setCurrentIndex(-1);
 }
 

@@ -132,7 +132,8 @@ TEST_F(Manifest, ABadFolderIsRefusedAndTheManifestStaysAsItWas) {
     TemporaryFolder folder;
     const fs::path season = CopySeason(folder.path());
     ASSERT_EQ(Publish({season.string(), ""}).error, "");
-    Write(0, OneMatch(3));  // a change that must not be published with the bad file
+    // A change of its own folder that must not be published with the bad file.
+    Replace(SeasonFilePath(season.string(), 0), OneMatch(3));
     bad.make(season);
     const std::string before = ReadText(ManifestPath(season.string()));
     const PublishResult result = Publish({season.string(), ""});

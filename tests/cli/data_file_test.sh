@@ -3,14 +3,10 @@
 # messages go to standard error, a relative name means the current folder.
 set -u
 cli=$1
-failures=0
-fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME=$work/config
-mkdir -p "$XDG_CONFIG_HOME/ZAK1415"
+# shellcheck source=../e2e/common.sh
+source "$(dirname "$0")/../e2e/common.sh"
 # Nothing listens there: a league without a stored copy is asked for in vain.
-printf '[Server]\nHost=127.0.0.1:1\n[Proxy]\nUser=Kassenwart\n' >"$XDG_CONFIG_HOME/ZAK1415/ZAK1415.ini"
+write_store '[Server]\nHost=127.0.0.1:1\n[Proxy]\nUser=Kassenwart\n'
 cd "$work" || exit 1
 
 "$cli" export sicherung.zak 2>err; status=$?
@@ -42,5 +38,4 @@ for args in "" "a.zak b.zak" "--league 0"; do
   [ "$status" -eq 2 ] || fail "export '$args': status $status"
 done
 
-echo "$((failures == 0 ? 1 : 0)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

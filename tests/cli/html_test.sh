@@ -3,13 +3,9 @@
 set -u
 cli=$1
 season=$2
-failures=0
-fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME=$work/config
-mkdir -p "$XDG_CONFIG_HOME/ZAK1415"
-printf '[Server]\nHost=zak.test:81\n' >"$XDG_CONFIG_HOME/ZAK1415/ZAK1415.ini"
+# shellcheck source=../e2e/common.sh
+source "$(dirname "$0")/../e2e/common.sh"
+write_store '[Server]\nHost=zak.test:81\n'
 
 both=$("$cli" html --season "$season" --league 0 --day 34 | od -An -c | tr -d ' \n')
 count() { grep -o "$1" <<<"$2" | wc -l; }
@@ -56,5 +52,4 @@ for args in "--league 8" "--league 0 --day 0" "--league 0 --favourite Unbekannt"
   [ "$status" -eq 2 ] || fail "bad args: $args (status $status)"
 done
 
-echo "$((failures == 0 ? 1 : 0)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

@@ -4,16 +4,8 @@
 set -u
 cli=$1
 season=$2
-failures=0
-fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
-check() {  # description, command status, expected status
-  [ "$2" -eq "$3" ] || fail "$1 (status $2, expected $3)"
-}
-expect_line() {  # description, output, line
-  grep -qxF -- "$3" <<<"$2" || fail "$1: no line '$3'"
-}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# shellcheck source=../e2e/common.sh
+source "$(dirname "$0")/../e2e/common.sh"
 
 bayern='  1.( 1) Bayern München            34   25  4  5   80:18     62    79'
 augsburg="$(printf '%s%17s%s' ' Sa 23.05.15 15:30  Bor. Mönchengladbach        - FC Augsburg' '' '1:3  ')"
@@ -57,5 +49,4 @@ done
 check "unwritable pdf" $? 1
 "$cli" print --season /nonexistent --league 0 --text >/dev/null 2>&1; check "missing folder" $? 1
 
-echo "$((failures == 0 ? 1 : 0)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

@@ -4,16 +4,12 @@
 set -u
 service=$1
 season=$2
-work=$(mktemp -d)
-trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null; rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
+# shellcheck source=../e2e/common.sh
+source "$(dirname "$0")/../e2e/common.sh"
+unset http_proxy HTTP_PROXY all_proxy ALL_PROXY
 
-"$service" --port 0 --season "$season" --state "$work/counts.tsv" >"$work/out" 2>"$work/log" &
-pid=$!
-for _ in $(seq 100); do grep -q '^listening on' "$work/out" && break; sleep 0.1; done
-port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9]*\)$/\1/p' "$work/out")
-[ -n "$port" ] || { echo "FAIL: no 'listening on' line"; cat "$work/log"; exit 1; }
+start_service "$service" --season "$season" --state "$work/counts.tsv"
+grep -qx "listening on 127.0.0.1:$port" "$work/service.out" || fail "not on loopback by default"
 base=http://127.0.0.1:$port
 
 # Top bit of every byte inverted, as the program does with its agent text and the answers.
@@ -33,7 +29,8 @@ grep -q '^1|0108142030|Fortuna Düsseldorf|Eintracht Braunschweig|2|2;' <<<"$ans
 [ "${answer##*<>}" = 1 ] || fail "league 2 count"
 [ "$(tr ';' '\n' <<<"${answer%<>*}" | wc -l)" -eq 306 ] || fail "league 2 items"
 
-kill -TERM $pid
-wait $pid || fail "exit status after SIGTERM"
+kill -TERM "$service_pid"
+wait "$service_pid" || fail "exit status after SIGTERM"
+service_pid=""
 
-[ $failures -eq 0 ]
+finish

@@ -12,11 +12,10 @@ source "$(dirname "$0")/common.sh"
 site_pid=""
 trap '[ -n "$site_pid" ] && kill "$site_pid" 2>/dev/null; stop_service_and_clean' EXIT
 unset http_proxy HTTP_PROXY all_proxy ALL_PROXY
-export XDG_CONFIG_HOME=$work/config
 
-start_service "$service" "$season" "$work"
-mkdir -p "$XDG_CONFIG_HOME/ZAK1415" "$work/site"
-printf '[Server]\nHost=127.0.0.1:%s\n' "$port" >"$XDG_CONFIG_HOME/ZAK1415/ZAK1415.ini"
+start_service "$service" --season "$season" --state "$work/state"
+mkdir -p "$work/site"
+write_store '[Server]\nHost=127.0.0.1:%s\n' "$port"
 
 # The club's page: its own frame around the fragments of three leagues.
 page=$work/site/index.html
@@ -34,14 +33,14 @@ grep -q 'color:blue;">FC Schalke 04' "$page" || fail "the favourite is not highl
 # A second web server, the club's, serves the page.
 python3 -u -m http.server --bind 127.0.0.1 --directory "$work/site" 0 >"$work/site.out" 2>&1 &
 site_pid=$!
-for _ in $(seq 100); do grep -q 'port [0-9]' "$work/site.out" 2>/dev/null && break; sleep 0.1; done
+await grep -qs 'port [0-9]' "$work/site.out"
 site_port=$(sed -n 's/.* port \([0-9]*\).*/\1/p' "$work/site.out" | head -1)
 [ -n "$site_port" ] || { echo "FAIL: the page's web server does not start"; exit 1; }
 curl -s -o "$work/served.html" "http://127.0.0.1:$site_port/index.html" || fail "page not served"
 cmp -s "$work/served.html" "$page" || fail "the served page differs from the written one"
 
 # Every address of the page, as the browser would ask for it.
-check() {  # address, expected content type pattern, expected first bytes (or "")
+check_address() {  # address, expected content type pattern, expected first bytes (or "")
   local answer
   answer=$(curl -s -o "$work/body" -w '%{http_code} %{content_type}' "$1")
   [[ "$answer" =~ ^200\ $2 ]] || { fail "$1: $answer"; return; }
@@ -53,16 +52,15 @@ links=$(grep -o '<a href="[^"]*"' "$work/served.html" | sed 's/<a href="//; s/"$
 [ "$links" = "http://127.0.0.1:$port/zak/" ] || fail "links: $links"
 while read -r address; do
   case "$address" in
-    */zak_logo.png) check "$address" 'image/png' $'\x89PNG' ;;
-    *.gif) check "$address" 'image/gif' 'GIF89a' ;;
+    */zak_logo.png) check_address "$address" 'image/png' $'\x89PNG' ;;
+    *.gif) check_address "$address" 'image/gif' 'GIF89a' ;;
     *) fail "unexpected picture $address" ;;
   esac
   [[ "$address" == "http://127.0.0.1:$port/zak/"* ]] || fail "$address is not on the service"
 done <<<"$pictures"
-check "http://127.0.0.1:$port/zak/" 'text/html' '<!DOCTYPE html>'
+check_address "http://127.0.0.1:$port/zak/" 'text/html' '<!DOCTYPE html>'
 # The main window's links "ZAK Homepage" and "Fehler melden...".
-check "http://127.0.0.1:$port/zak/?s=report" 'text/html' '<!DOCTYPE html>'
+check_address "http://127.0.0.1:$port/zak/?s=report" 'text/html' '<!DOCTYPE html>'
 grep -q 'mailto:' "$work/body" || fail "the report page names no contact address"
 
-echo "$((failures == 0 ? 1 : 0)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

@@ -18,27 +18,25 @@ cleanup() {
 }
 trap cleanup EXIT
 unset http_proxy HTTP_PROXY all_proxy ALL_PROXY
-export XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=offscreen
+export QT_QPA_PLATFORM=offscreen
 
-start_service "$service" "$season" "$work"
-store=$XDG_CONFIG_HOME/ZAK1415/ZAK1415.ini
-mkdir -p "$(dirname "$store")"
-printf '[Server]\nHost=127.0.0.1:%s\n' "$port" >"$store"
+start_service "$service" --season "$season" --state "$work/state"
+write_store '[Server]\nHost=127.0.0.1:%s\n' "$port"
 
 league_requests() { grep -c " GET /zak/ud/gd1415.php?l=$1&" "$work/service.log"; }
 
-# Starts the program and waits until every league has been asked for at least `want` times.
+# Every league has been asked for at least $1 times, or the program has ended.
+asked_for_every_league() {
+  local l
+  kill -0 "$zak_pid" 2>/dev/null || return 0
+  for l in 1 2 3 4 5 6 7 8; do [ "$(league_requests "$l")" -ge "$1" ] || return 1; done
+}
+
+# Starts the program and waits until every league has been asked for at least $1 times.
 start_program() {
-  local want=$1
   "$zak" >"$work/zak.out" 2>&1 &
   zak_pid=$!
-  for _ in $(seq 300); do
-    local done=1
-    for l in 1 2 3 4 5 6 7 8; do [ "$(league_requests "$l")" -ge "$want" ] || done=0; done
-    [ "$done" -eq 1 ] && break
-    kill -0 "$zak_pid" 2>/dev/null || break
-    sleep 0.1
-  done
+  await asked_for_every_league "$1"
   sleep 1  # the leagues' loading and the first display follow the downloads
 }
 
@@ -77,7 +75,7 @@ before=$(sha256sum <"$store")
 grep -q "ZAK 14/15 läuft bereits mit diesen Einstellungen" "$work/cli.err" || fail "cli: $(cat "$work/cli.err")"
 "$zak" >"$work/second.out" 2>&1 &
 second=$!
-for _ in $(seq 300); do grep -q "startet deshalb nicht" "$work/second.out" && break; sleep 0.1; done
+await grep -q "startet deshalb nicht" "$work/second.out"
 grep -q "ZAK 14/15 läuft bereits" "$work/second.out" || fail "second start: $(cat "$work/second.out")"
 kill "$second" 2>/dev/null; wait "$second" 2>/dev/null
 [ "$(sha256sum <"$store")" = "$before" ] || fail "the store changed beside the running program"
@@ -85,5 +83,4 @@ stop_program
 grep -q ' GET /zak/ud/gd1415.php?l=1&ui=1 ' "$work/service.log" ||
   fail "the stored update count of league 0 was not sent"
 
-[ "$failures" -eq 0 ] && echo "zak first start: all checks passed"
-exit "$failures"
+finish

@@ -7,9 +7,7 @@ set -u
 build=$1
 # shellcheck source=../e2e/common.sh
 source "$(dirname "$0")/../e2e/common.sh"
-trap stop_service_and_clean EXIT
 unset http_proxy HTTP_PROXY all_proxy ALL_PROXY
-export XDG_CONFIG_HOME=$work/config
 
 # Packages the programs this build already has, in a folder of the test's own.
 if ! cpack --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1; then
@@ -48,16 +46,8 @@ grep -qF "$season" "$work/err" || fail "zak-cli did not read the installed seaso
 # zak-dataservice without --season serves the installed files: without the installed file of
 # league 7 it has nothing for that league, every other league comes from it.
 rm "$season/league-7.tsv"
-start_service_with() { # the service's own options follow
-  "$root/usr/bin/zak-dataservice" --port 0 --threads 1 "$@" >"$work/service.out" 2>"$work/service.log" &
-  service_pid=$!
-  for _ in $(seq 100); do grep -q '^listening on' "$work/service.out" 2>/dev/null && break; sleep 0.1; done
-  port=$(sed -n 's/^listening on .*:\([0-9]*\)$/\1/p' "$work/service.out")
-  [ -n "$port" ] || { cat "$work/service.log"; fail "the installed data service does not start"; exit 1; }
-}
-start_service_with --state "$work/state/counts.tsv"
-mkdir -p "$XDG_CONFIG_HOME/ZAK1415"
-printf '[Server]\nHost=127.0.0.1:%s\n' "$port" >"$XDG_CONFIG_HOME/ZAK1415/ZAK1415.ini"
+start_service "$root/usr/bin/zak-dataservice" --state "$work/state/counts.tsv"
+write_store '[Server]\nHost=127.0.0.1:%s\n' "$port"
 out=$("$root/usr/bin/zak-cli" download 2>"$work/err")
 [ "$(cut -f3 <<<"$out" | head -7 | sort -u)" = Datendienst ] || fail "download: $out"
 [ "$(sed -n 8p <<<"$out" | cut -f3)" = "keine Daten" ] || fail "league 7 from elsewhere: $out"
@@ -87,5 +77,4 @@ lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
 cat "$work/lintian.log"
 ! grep -q '^E:' "$work/lintian.log" || fail "lintian reports errors"
 
-echo "$((failures == 0 ? 1 : 0)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

@@ -9,19 +9,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <fstream>
-#include <thread>
 #include <vector>
 
+#include "await.h"
 #include "free_port.h"
 
 extern char** environ;
 
 namespace zak::testing {
 namespace {
-
-using namespace std::chrono_literals;
 
 bool Accepts(std::uint16_t port) {
   const int fd = socket(AF_INET, SOCK_STREAM, 0);
@@ -69,18 +66,12 @@ ProxyProcess::ProxyProcess(const std::string& user, const std::string& password,
     error_ = "tinyproxy does not start (scripts/setup installs it)";
     return;
   }
-  const auto deadline = std::chrono::steady_clock::now() + 10s;
-  while (std::chrono::steady_clock::now() < deadline) {
-    if (Accepts(port)) {
-      port_ = port;
-      return;
-    }
-    if (Exited(pid_)) {
-      pid_ = -1;
-      break;
-    }
-    std::this_thread::sleep_for(50ms);
+  bool exited = false;
+  if (Await([&] { return Accepts(port) || (exited = Exited(pid_)); }) && !exited) {
+    port_ = port;
+    return;
   }
+  if (exited) pid_ = -1;
   error_ = "tinyproxy does not listen; see " + log;
 }
 

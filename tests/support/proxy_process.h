@@ -14,7 +14,7 @@ namespace zak::testing {
 
 class ProxyProcess {
  public:
-  // Starts the proxy and waits (10 s at most) until it takes connections.
+  // Starts the proxy and waits (20 s at most) until it takes connections.
   ProxyProcess(const std::string& user, const std::string& password, bool anonymous = false);
   ~ProxyProcess();
   ProxyProcess(const ProxyProcess&) = delete;

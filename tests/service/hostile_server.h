@@ -1,6 +1,7 @@
-// A small HTTP server of the tests' own on a loopback port that answers every request the way a
-// hostile or broken peer would. Each connection is served on a thread of its own until the
-// client goes away or the server is destroyed.
+// A small HTTP server of the tests' own on a loopback port in place of the data service: it gives
+// every request the same answer, a body of the test's or what a hostile or broken peer would
+// send. Each connection is served on a thread of its own until the client goes away or the
+// server is destroyed.
 #pragma once
 
 #include <atomic>

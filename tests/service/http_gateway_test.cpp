@@ -4,6 +4,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include "hostile_server.h"
 #include "service_fixture.h"
 #include "support/free_port.h"
 #include "support/service_process.h"
@@ -11,6 +12,8 @@
 namespace zak {
 namespace {
 
+using testing::HostileServer;
+using testing::Hostility;
 using testing::ServiceProcess;
 
 class HttpGatewayTest : public testing::ServiceFixture {};
@@ -95,23 +98,20 @@ TEST_F(HttpGatewayTest, SilentServerGivesTheFailureTextAfterTheTimeout) {
 }
 
 TEST_F(HttpGatewayTest, AgentTextIsShiftedBytes) {
-  QTcpServer peer;
-  ASSERT_TRUE(peer.listen(QHostAddress::LocalHost, 0));
-  UseHost("127.0.0.1:" + std::to_string(peer.serverPort()));
-  data_->options.ServerTimeoutMs = 300;
+  const HostileServer peer(Hostility::kBytes, "");
+  UseHost(peer.host());
   data_->identity.SystemInfoText = "MÜNCHEN";
   gateway_->HttpGetText("/zak/ud/news1415.php", false, "F");
-  QTcpSocket* socket = peer.nextPendingConnection();
-  ASSERT_NE(socket, nullptr);
-  socket->waitForReadyRead(2000);
-  const QByteArray request = socket->readAll();
-  const qsizetype at = request.indexOf("User-Agent: ");
-  ASSERT_GE(at, 0);
-  QByteArray agent = request.mid(at + 12, request.indexOf("\r\n", at) - at - 12);
+  ASSERT_EQ(peer.Requests().size(), 1u);
+  const std::string request = peer.Requests()[0];
+  const std::size_t at = request.find("User-Agent: ");
+  ASSERT_NE(at, std::string::npos);
+  std::string agent = request.substr(at + 12, request.find("\r\n", at) - at - 12);
   for (char& c : agent) c = static_cast<char>(static_cast<unsigned char>(c) ^ 0x80);
   // 17:00 local time on 23 May 2015, minus two hours; code 18; the name in Windows-1252.
-  EXPECT_EQ(agent, QByteArray("ZAK1415-143239320018"
-                              "00-1A-2B-3C-4D-5E M\xDCNCHEN"));
+  EXPECT_EQ(agent,
+            "ZAK1415-143239320018"
+            "00-1A-2B-3C-4D-5E M\xDCNCHEN");
 }
 
 }  // namespace

@@ -9,24 +9,16 @@
 #include <vector>
 
 #include "core/season_file.h"
+#include "support/bundled_season.h"
 
 namespace zak {
 namespace {
 
+using testing::BundledSeason;
+using testing::RankColours;
+
 constexpr const char* kHost = "zak.test:8014";
 constexpr const char* kImages = "http://zak.test:8014/zak/i/";
-
-std::unique_ptr<MatchData> Season(int league) {
-  auto data = std::make_unique<MatchData>();
-  EXPECT_TRUE(ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, league), *data, league).ok());
-  return data;
-}
-
-RankColourTable Colours() {
-  RankColourTable colours;
-  InitRankColours(colours);
-  return colours;
-}
 
 std::size_t Count(const std::string& text, const std::string& piece) {
   std::size_t n = 0;
@@ -170,8 +162,8 @@ std::string ExpectedMatchDay(const std::string& favourite) {
 
 class HtmlFragments : public ::testing::Test {
  protected:
-  std::unique_ptr<MatchData> data = Season(0);
-  RankColourTable colours = Colours();
+  std::unique_ptr<MatchData> data = BundledSeason({0});
+  RankColourTable colours = RankColours();
   HtmlSource source{*data, colours, HtmlAddresses::ForHost(kHost)};
 };
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/season_file.h"
+#include "support/bundled_season.h"
 
 namespace zak {
 namespace {
@@ -17,8 +18,7 @@ std::unique_ptr<MatchData> Parsed(std::string_view text, int league = 0) {
 
 TEST(LeagueDataText, TheRealSeasonSurvivesEncodingAndParsing) {
   for (int league = 0; league <= 2; ++league) {
-    auto season = std::make_unique<MatchData>();
-    ASSERT_TRUE(ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, league), *season, league).ok());
+    const auto season = testing::BundledSeason({league});
     const std::string text = EncodeLeagueData(*season, league);
     auto parsed = std::make_unique<MatchData>();
     EXPECT_EQ(ParseLeagueItems(text, *parsed, league), GetDayCount(league) * GetMatchCount(league));

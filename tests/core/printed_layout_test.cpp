@@ -9,9 +9,13 @@
 
 #include "core/season_file.h"
 #include "core/text_util.h"
+#include "support/bundled_season.h"
 
 namespace zak {
 namespace {
+
+using testing::BundledSeason;
+using testing::RankColours;
 
 using std::chrono::days;
 using std::chrono::hours;
@@ -23,18 +27,6 @@ constexpr Date kToday{std::chrono::year(2026), std::chrono::month(12), std::chro
 const std::chrono::local_seconds kNow = local_days{kToday} + hours(9) + minutes(5) + seconds(7);
 
 const std::string kSeparator = "  " + std::string(70, '-');
-
-std::unique_ptr<MatchData> Season(int league) {
-  auto data = std::make_unique<MatchData>();
-  EXPECT_TRUE(ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, league), *data, league).ok());
-  return data;
-}
-
-RankColourTable Colours() {
-  RankColourTable colours;
-  InitRankColours(colours);
-  return colours;
-}
 
 std::vector<std::string> Texts(const PrintLines& lines) {
   std::vector<std::string> texts;
@@ -66,8 +58,8 @@ void PlayFirstDay(MatchData& data, int league) {
 }
 
 TEST(PrintedTable, FinalDayOfTheBundesliga) {
-  const auto data = Season(0);
-  const PrintLines lines = PrintTableLines(*data, Colours(), 34, 0, kToday);
+  const auto data = BundledSeason({0});
+  const PrintLines lines = PrintTableLines(*data, RankColours(), 34, 0, kToday);
   ASSERT_FALSE(lines.empty());
   EXPECT_EQ(lines[0].text, "         MANNSCHAFT                SP    S  U  N   TORE    DIFF   PKT");
   EXPECT_EQ(Utf8Length(lines[0].text), 69u);
@@ -100,7 +92,7 @@ TEST_P(PrintedTableOfLeague, RowsAndSeparators) {
   const int league = GetParam();
   MatchData data;
   PlayFirstDay(data, league);
-  const RankColourTable colours = Colours();
+  const RankColourTable colours = RankColours();
   const PrintLines lines = PrintTableLines(data, colours, 1, league, kToday);
   const std::vector<std::string> rows = TableRows(lines);
   ASSERT_EQ(static_cast<int>(rows.size()), GetTeamCount(league));
@@ -130,10 +122,11 @@ INSTANTIATE_TEST_SUITE_P(AllLeagues, PrintedTableOfLeague, ::testing::Range(0, k
                          [](const auto& info) { return "League" + std::to_string(info.param); });
 
 TEST(PrintedTable, PreviousPositionsComeFromTheDayBefore) {
-  const auto data = Season(0);
-  const std::vector<std::string> rows = TableRows(PrintTableLines(*data, Colours(), 2, 0, kToday));
+  const auto data = BundledSeason({0});
+  const std::vector<std::string> rows =
+      TableRows(PrintTableLines(*data, RankColours(), 2, 0, kToday));
   const std::vector<std::string> dayOne =
-      TableRows(PrintTableLines(*data, Colours(), 1, 0, kToday));
+      TableRows(PrintTableLines(*data, RankColours(), 1, 0, kToday));
   // Each club's position after day 1 stands in brackets in the rows of day 2.
   for (const std::string& row : rows) {
     const std::string name = row.substr(9, 26);
@@ -235,7 +228,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PrintedMatchDay, FinalDayOfTheBundesliga) {
-  const auto data = Season(0);
+  const auto data = BundledSeason({0});
   const PrintLines lines = PrintMatchDayLines(*data, 34, 0);
   ASSERT_EQ(lines.size(), 9u + 4u);
   EXPECT_EQ(lines[0].text,
@@ -253,7 +246,7 @@ TEST(PrintedMatchDay, LeagueWithoutDataPrintsNoPairings) {
 }
 
 TEST(PrintedHeader, TitleAndDates) {
-  const auto data = Season(1);
+  const auto data = BundledSeason({1});
   const PrintLines lines = PrintHeaderLines(*data, 34, 1);
   const PrintLines expected = {{"", 13, false},
                                {"", 13, false},
@@ -296,8 +289,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PrintedLeague, BlocksFollowTheFlags) {
-  const auto data = Season(2);
-  const RankColourTable colours = Colours();
+  const auto data = BundledSeason({2});
+  const RankColourTable colours = RankColours();
   const PrintLines header = PrintHeaderLines(*data, 20, 2);
   const PrintLines day = PrintMatchDayLines(*data, 20, 2);
   const PrintLines table = PrintTableLines(*data, colours, 20, 2, kToday);
@@ -321,9 +314,9 @@ TEST(PrintedLeague, BlocksFollowTheFlags) {
 // A day the league does not play prints the title and the footer, without reading past the
 // match data.
 TEST(PrintedLeague, DaysOutsideTheSeason) {
-  const auto data = Season(0);
+  const auto data = BundledSeason({0});
   for (const int day : {-3, 0, 35, 39, 32767}) {
-    const PrintLines lines = PrintLeagueLines(*data, Colours(), {day, 0, true, true}, kNow);
+    const PrintLines lines = PrintLeagueLines(*data, RankColours(), {day, 0, true, true}, kNow);
     ASSERT_EQ(lines.size(), 9u) << day;
     EXPECT_EQ(lines[5].text, "  " + std::to_string(day) + ". Spieltag ( bis )") << day;
     EXPECT_EQ(lines.back(), PrintFooterLines(kNow)[0]);

@@ -6,17 +6,14 @@
 #include <random>
 
 #include "core/season_file.h"
+#include "support/bundled_season.h"
 
 namespace zak {
 namespace {
 
-constexpr Date kToday{std::chrono::year(2026), std::chrono::month(12), std::chrono::day(8)};
+using testing::BundledSeason;
 
-std::unique_ptr<MatchData> Season(int league) {
-  auto data = std::make_unique<MatchData>();
-  EXPECT_TRUE(ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, league), *data, league).ok());
-  return data;
-}
+constexpr Date kToday{std::chrono::year(2026), std::chrono::month(12), std::chrono::day(8)};
 
 const TeamRow& Club(const TeamTable& table, int league, const std::string& name) {
   for (const TeamRow& row : table[league]) {
@@ -119,7 +116,7 @@ TEST(CalculateTable, FinalTablesOfAllLeagues) {
   for (const FinalTable& expected : kFinalTables) {
     const int league = expected.league;
     SCOPED_TRACE(GetLeagueName(league, false));
-    const auto data = Season(league);
+    const auto data = BundledSeason({league});
     TeamTable table{};
     std::int16_t day = GetDayCount(league);
     CalculateTable(table, *data, league, day, kToday);
@@ -148,7 +145,7 @@ TEST(CalculateTable, FinalTablesOfAllLeagues) {
 // Rot-Weiss Essen's 1:1 at Sportfreunde Lotte was booked as lost: the published line is
 // 16 won, 8 drawn, 10 lost, 58:38 goals, 56 points, fifth place.
 TEST(CalculateTable, EssensCorrectionGivesThePublishedLine) {
-  const auto data = Season(5);
+  const auto data = BundledSeason({5});
   TeamTable table{};
   std::int16_t day = 34;
   CalculateTable(table, *data, 5, day, kToday);
@@ -160,7 +157,7 @@ TEST(CalculateTable, EssensCorrectionGivesThePublishedLine) {
 TEST(CalculateTable, DeductionsOfTheSecondAndThirdLeague) {
   TeamTable table{};
   std::int16_t day = 34;
-  const auto second = Season(1);
+  const auto second = BundledSeason({1});
   CalculateTable(table, *second, 1, day, kToday);
   const TeamRow& aalen = Club(table, 1, "VfR Aalen");
   EXPECT_EQ(aalen.Points, 3 * aalen.Won + aalen.Drawn - 2);
@@ -169,7 +166,7 @@ TEST(CalculateTable, DeductionsOfTheSecondAndThirdLeague) {
   EXPECT_EQ(Club(table, 1, "FC Ingolstadt 04").Rank, 1);
 
   day = 38;
-  const auto third = Season(2);
+  const auto third = BundledSeason({2});
   CalculateTable(table, *third, 2, day, kToday);
   const TeamRow& haching = Club(table, 2, "SpVgg Unterhaching");
   EXPECT_EQ(haching.Points, 3 * haching.Won + haching.Drawn - 2);
@@ -178,7 +175,7 @@ TEST(CalculateTable, DeductionsOfTheSecondAndThirdLeague) {
 }
 
 TEST(CalculateTable, CurrentDayIsWrittenBackAndOtherDaysAreBounded) {
-  const auto data = Season(0);
+  const auto data = BundledSeason({0});
   TeamTable table{};
   std::int16_t day = -1;
   CalculateTable(table, *data, 0, day, kToday);
@@ -198,7 +195,7 @@ TEST(CalculateTable, CurrentDayIsWrittenBackAndOtherDaysAreBounded) {
 }
 
 TEST(CalculateTable, RecomputesFromZeroEveryTime) {
-  const auto data = Season(2);
+  const auto data = BundledSeason({2});
   TeamTable table{};
   std::int16_t day = 20;
   CalculateTable(table, *data, 2, day, kToday);

@@ -6,9 +6,12 @@
 
 #include "core/season_file.h"
 #include "core/text_util.h"
+#include "support/bundled_season.h"
 
 namespace zak {
 namespace {
+
+using testing::BundledSeason;
 
 TEST(StoredLeagueTextTest, RecordLayoutAndOrder) {
   auto data = std::make_unique<MatchData>();
@@ -24,8 +27,7 @@ TEST(StoredLeagueTextTest, RecordLayoutAndOrder) {
 }
 
 TEST(StoredLeagueTextTest, RealSeasonComesBackIdentical) {
-  auto season = std::make_unique<MatchData>();
-  ASSERT_TRUE(ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, 1), *season, 1).ok());
+  const auto season = BundledSeason({1});
   // Goals -1 and empty kick-offs must survive as well.
   (*season)(9, 1, 37) = {"Ohne Anstoß", "Ohne Tore", -1, -1, false, ""};
   (*season)(0, 1, 33).HomeGoals = -1;
@@ -46,8 +48,7 @@ TEST(StoredLeagueTextTest, RealSeasonComesBackIdentical) {
 }
 
 TEST(StoredLeagueTextTest, DamagedCopiesStopWhereTheDamageIs) {
-  auto season = std::make_unique<MatchData>();
-  ASSERT_TRUE(ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, 0), *season, 0).ok());
+  const auto season = BundledSeason({0});
   const auto records = Split(EncodeStoredLeague(*season, 0), "|");
   std::string cut;
   for (int i = 0; i < 200; ++i) cut += (i ? "|" : "") + records[i];
@@ -80,8 +81,7 @@ struct DamagedRecord {
 class PlayedRecordWithoutResult : public ::testing::TestWithParam<DamagedRecord> {};
 
 TEST_P(PlayedRecordWithoutResult, IsDamageAndNotPlayed) {
-  auto season = std::make_unique<MatchData>();
-  ASSERT_TRUE(ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, 0), *season, 0).ok());
+  const auto season = BundledSeason({0});
   std::string text = EncodeStoredLeague(*season, 0);
   text.replace(0, text.find('|'), GetParam().record);
   auto loaded = std::make_unique<MatchData>();

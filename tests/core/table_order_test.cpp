@@ -6,10 +6,13 @@
 
 #include "core/season_file.h"
 #include "core/standings.h"
+#include "support/bundled_season.h"
 #include "support/fixed_values.h"
 
 namespace zak {
 namespace {
+
+using testing::BundledSeason;
 
 // A league of `clubs` clubs in slots 0..clubs-1 whose ranks are `ranks` (slot order); free
 // slots rank below every club, as the ranking leaves them.
@@ -41,8 +44,7 @@ TEST(SlotsInTableOrder, FreeSlotRankedAboveAClubIsLeftOut) {
 }
 
 TEST(SlotsInTableOrder, RealSeasonTableIsReadTopDown) {
-  auto data = std::make_unique<MatchData>();
-  ASSERT_TRUE(ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, 0), *data, 0).ok());
+  const auto data = BundledSeason({0});
   const TeamTable table = CalculateTableAfterDay(*data, 34, 0, testing::TestToday());
   const std::vector<int> order = SlotsInTableOrder(table, 0);
   ASSERT_EQ(order.size(), 18u);

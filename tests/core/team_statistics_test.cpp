@@ -7,21 +7,19 @@
 #include "core/season_file.h"
 #include "core/season_replay.h"
 #include "core/standings.h"
+#include "support/bundled_season.h"
 
 namespace zak {
 namespace {
+
+using testing::BundledSeason;
+using testing::RankColours;
 
 constexpr Date kAfterSeason{std::chrono::year(2026), std::chrono::month(12), std::chrono::day(8)};
 constexpr Date kMidSeason{std::chrono::year(2015), std::chrono::month(3), std::chrono::day(1)};
 
 // The three leagues whose results the season folder holds.
-std::unique_ptr<MatchData> RealSeason() {
-  auto data = std::make_unique<MatchData>();
-  for (int league = 0; league <= 2; ++league) {
-    EXPECT_TRUE(ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, league), *data, league).ok());
-  }
-  return data;
-}
+std::unique_ptr<MatchData> RealSeason() { return BundledSeason({0, 1, 2}); }
 
 int Slot(int league, const std::string& name) {
   TeamTable names{};
@@ -31,12 +29,6 @@ int Slot(int league, const std::string& name) {
   }
   ADD_FAILURE() << "no club " << name;
   return 0;
-}
-
-RankColourTable Colours() {
-  RankColourTable colours;
-  InitRankColours(colours);
-  return colours;
 }
 
 class RealSeasonHistory : public ::testing::Test {
@@ -142,7 +134,7 @@ TEST(ReachableBand, FirstFutureDayReachesThreePointsEitherWay) {
   // Club 0 has 30 points after day 20: 34 is out of reach, 33 is not; 27 can still catch it,
   // 26 and below cannot.
   const TeamTable table = Points(0, {30, 34, 33, 27}, 26);
-  const auto band = ReachableBand(table, Colours(), 0, 0, 20);
+  const auto band = ReachableBand(table, RankColours(), 0, 0, 20);
   ASSERT_EQ(band.size(), 14u);  // match days 21..34
   EXPECT_EQ(band[0].column, 20);
   EXPECT_EQ(band[0].first, 1);
@@ -170,7 +162,7 @@ TEST_P(BandOfLeagueSize, UsesTheLeaguesOwnClubCount) {
   TeamTable table = Points(c.league, {}, 10);
   for (int slot = c.clubs; slot < kTeamSlots; ++slot) table[c.league][slot].Points = 500;
   const int current = 5;
-  const auto band = ReachableBand(table, Colours(), c.league, 2, current);
+  const auto band = ReachableBand(table, RankColours(), c.league, 2, current);
   ASSERT_EQ(band.size(), static_cast<std::size_t>(2 * c.clubs - 2 - current));
   for (const ReachableColumn& col : band) {
     EXPECT_EQ(col.first, 0);
@@ -187,10 +179,10 @@ INSTANTIATE_TEST_SUITE_P(Leagues, BandOfLeagueSize,
 
 TEST(ReachableBand, NoneOnTheLastDayOrForAClubThatIsNotThere) {
   const TeamTable table = Points(0, {}, 10);
-  EXPECT_TRUE(ReachableBand(table, Colours(), 0, 0, 34).empty());
-  EXPECT_TRUE(ReachableBand(table, Colours(), 0, 18, 10).empty());  // slot beyond 18 clubs
-  EXPECT_TRUE(ReachableBand(table, Colours(), 0, -1, 10).empty());
-  EXPECT_TRUE(ReachableBand(table, Colours(), 8, 0, 10).empty());
+  EXPECT_TRUE(ReachableBand(table, RankColours(), 0, 0, 34).empty());
+  EXPECT_TRUE(ReachableBand(table, RankColours(), 0, 18, 10).empty());  // slot beyond 18 clubs
+  EXPECT_TRUE(ReachableBand(table, RankColours(), 0, -1, 10).empty());
+  EXPECT_TRUE(ReachableBand(table, RankColours(), 8, 0, 10).empty());
 }
 
 struct DarkenCase {
@@ -244,7 +236,7 @@ TEST(BuildPositionChart, AfterTheSeasonTheLineRunsToTheLastDayWithoutBand) {
   CalculatePositionHistory(history, *data, kAfterSeason, {});
   const int hamburg = Slot(0, "Hamburger SV");
   const PositionChart chart =
-      BuildPositionChart(history, *data, Colours(), 0, hamburg, kAfterSeason);
+      BuildPositionChart(history, *data, RankColours(), 0, hamburg, kAfterSeason);
   EXPECT_EQ(chart.teamCount, 18);
   EXPECT_EQ(chart.dayCount, 34);
   EXPECT_EQ(chart.lastStartedDay, 34);
@@ -261,7 +253,8 @@ TEST(BuildPositionChart, MidSeasonReplayShowsTheBandAfterTheCurrentDay) {
   PositionHistory history;
   CalculatePositionHistory(history, *data, kMidSeason, {});
   const int bayern = Slot(0, "Bayern München");
-  const PositionChart chart = BuildPositionChart(history, *data, Colours(), 0, bayern, kMidSeason);
+  const PositionChart chart =
+      BuildPositionChart(history, *data, RankColours(), 0, bayern, kMidSeason);
   // Match day 23 began on 27.02. and ended on 01.03.: the line stops there.
   EXPECT_EQ(chart.lastStartedDay, 23);
   ASSERT_EQ(chart.line.size(), 23u);
@@ -271,7 +264,7 @@ TEST(BuildPositionChart, MidSeasonReplayShowsTheBandAfterTheCurrentDay) {
   EXPECT_EQ(chart.band.front().first, 0);  // the leader can stay on top
   EXPECT_EQ(chart.band.back().first, 0);
 
-  const PositionChart none = BuildPositionChart(history, *data, Colours(), 0, -1, kMidSeason);
+  const PositionChart none = BuildPositionChart(history, *data, RankColours(), 0, -1, kMidSeason);
   EXPECT_TRUE(none.line.empty());
   EXPECT_TRUE(none.band.empty());
   EXPECT_EQ(none.rankColours.size(), 18u);

@@ -17,6 +17,7 @@
 #include "core/text_util.h"
 #include "http_client.h"
 #include "support/await.h"
+#include "support/file_bytes.h"
 #include "support/run_program.h"
 #include "support/service_process.h"
 
@@ -24,6 +25,7 @@ namespace zak::dataservice {
 namespace {
 
 using zak::testing::CopySeason;
+using zak::testing::FileBytes;
 using zak::testing::ServiceProcess;
 using zak::testing::TemporaryFolder;
 
@@ -32,11 +34,6 @@ namespace fs = std::filesystem;
 
 const std::string kLeagueOne = "/zak/ud/gd1415.php?l=1&ui=0";
 const std::string kLeagueTwo = "/zak/ud/gd1415.php?l=2&ui=0";
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // The number of matches in a league answer; -1 when it is no data answer.
 int MatchesIn(const HttpAnswer& answer) {
@@ -154,7 +151,7 @@ TEST(SeasonFileRewrittenInPlace, IsNeverServedHalfWritten) {
   TemporaryFolder folder;
   const fs::path season = CopySeason(folder.path());
   const fs::path file = season / "league-0.tsv";
-  const std::string first = ReadText(file);
+  const std::string first = FileBytes(file);
   std::string second = first;
   const std::string from = "Bayern München\tVfL Wolfsburg\t2\t1";
   second.replace(second.find(from), from.size(), "Bayern München\tVfL Wolfsburg\t5\t1");
@@ -190,15 +187,12 @@ TEST(SeasonFileRewrittenInPlace, IsNeverServedHalfWritten) {
   }
   writer.join();
   EXPECT_EQ(whole, answers);
-  const auto deadline = std::chrono::steady_clock::now() + 20s;
   std::string served;
-  do {
+  EXPECT_TRUE(zak::testing::Await([&] {
     service.Signal(SIGHUP);
-    std::this_thread::sleep_for(100ms);
     served = Unshifted(Get(service.port(), kLeagueOne, ProgramAgent()).body);
-  } while (served.find("|VfL Wolfsburg|5|1;") == std::string::npos &&
-           std::chrono::steady_clock::now() < deadline);
-  EXPECT_NE(served.find("|VfL Wolfsburg|5|1;"), std::string::npos);
+    return served.find("|VfL Wolfsburg|5|1;") != std::string::npos;
+  })) << served.substr(0, 200);
 }
 
 // A league file of 10 000 bad lines once wrote 10 000 log lines at every change of the file,
@@ -207,7 +201,7 @@ TEST(SeasonFileOfManyBadLines, GivesABoundedLog) {
   TemporaryFolder folder;
   const fs::path season = CopySeason(folder.path());
   const fs::path file = season / "league-0.tsv";
-  const std::string good = ReadText(file);
+  const std::string good = FileBytes(file);
   const auto count = [](const std::string& text, const std::string& part) {
     int lines = 0;
     for (const std::string& line : Split(text, "\n")) lines += line.find(part) != line.npos;

@@ -15,6 +15,7 @@
 #include "core/windows1252.h"
 #include "league_store.h"
 #include "publish.h"
+#include "support/file_bytes.h"
 #include "support/run_program.h"
 #include "support/temporary_folder.h"
 
@@ -22,6 +23,8 @@ namespace zak::dataservice {
 namespace {
 
 using zak::testing::CopySeason;
+using zak::testing::FileBytes;
+using zak::testing::ReplaceFile;
 using zak::testing::RunProgram;
 using zak::testing::TemporaryFolder;
 using namespace std::chrono_literals;
@@ -35,26 +38,15 @@ std::string OneMatch(int homeGoals) {
          std::to_string(homeGoals) + "\t1\n";
 }
 
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// Replaces `path` by rename, as a synchronising tool does.
-void Replace(const fs::path& path, const std::string& text) {
-  std::ofstream(path.string() + ".new", std::ios::binary) << text;
-  fs::rename(path.string() + ".new", path);
-}
-
 class Manifest : public ::testing::Test {
  protected:
   fs::path LeagueFile(int league) const { return SeasonFilePath(season_.string(), league); }
   fs::path ManifestFile() const { return ManifestPath(season_.string()); }
-  void Write(int league, const std::string& text) { Replace(LeagueFile(league), text); }
+  void Write(int league, const std::string& text) { ReplaceFile(LeagueFile(league), text); }
   PublishResult PublishNow(const std::string& state = "") {
     return Publish({season_.string(), state});
   }
-  ServiceState Published() const { return ParseState(ReadText(ManifestFile())).value(); }
+  ServiceState Published() const { return ParseState(FileBytes(ManifestFile())).value(); }
   static std::string Plain(const LeagueStore& store, int league) {
     const auto& answer = (*store.Current())[league];
     return answer.bytes ? FromWindows1252(ShiftBytes(*answer.bytes)) : "";
@@ -76,7 +68,7 @@ TEST_F(Manifest, PublishingRaisesTheCountsOfChangedLeaguesOnly) {
   for (int league = 0; league < kLeagueCount; ++league) EXPECT_EQ(Published()[league].count, 1);
 
   Write(0, OneMatch(2));
-  Write(3, ReadText(LeagueFile(3)) + "\n\n");  // other bytes, the same matches
+  Write(3, FileBytes(LeagueFile(3)) + "\n\n");  // other bytes, the same matches
   const PublishResult second = PublishNow();
   ASSERT_EQ(second.error, "");
   EXPECT_EQ(second.lines[0], "league 0: 1 matches, update count 2 (raised from 1)");
@@ -133,13 +125,13 @@ TEST_F(Manifest, ABadFolderIsRefusedAndTheManifestStaysAsItWas) {
     const fs::path season = CopySeason(folder.path());
     ASSERT_EQ(Publish({season.string(), ""}).error, "");
     // A change of its own folder that must not be published with the bad file.
-    Replace(SeasonFilePath(season.string(), 0), OneMatch(3));
+    ReplaceFile(SeasonFilePath(season.string(), 0), OneMatch(3));
     bad.make(season);
-    const std::string before = ReadText(ManifestPath(season.string()));
+    const std::string before = FileBytes(ManifestPath(season.string()));
     const PublishResult result = Publish({season.string(), ""});
     EXPECT_NE(result.error.find(bad.told), std::string::npos) << result.error;
     EXPECT_TRUE(result.lines.empty());
-    EXPECT_EQ(ReadText(ManifestPath(season.string())), before);
+    EXPECT_EQ(FileBytes(ManifestPath(season.string())), before);
   }
   TemporaryFolder empty;
   EXPECT_NE(Publish({empty.path().string(), ""}).error.find("no league file"), std::string::npos);
@@ -172,13 +164,13 @@ TEST_F(Manifest, TheFirstManifestGoesOnFromTheCountsOfAStateFile) {
 
 TEST_F(Manifest, TheManifestIsReplacedWholeByARename) {
   ASSERT_EQ(PublishNow().error, "");
-  const std::string first = ReadText(ManifestFile());
+  const std::string first = FileBytes(ManifestFile());
   std::ifstream reader(ManifestFile(), std::ios::binary);  // opened before the publishing
   Write(1, OneMatch(0));
   ASSERT_EQ(PublishNow().error, "");
   const std::string seenByReader{std::istreambuf_iterator<char>(reader), {}};
   EXPECT_EQ(seenByReader, first);
-  EXPECT_NE(ReadText(ManifestFile()), first);
+  EXPECT_NE(FileBytes(ManifestFile()), first);
   EXPECT_EQ(Published()[1].count, 2);
   EXPECT_EQ(std::distance(fs::directory_iterator(season_), {}), kLeagueCount + 1);
 }
@@ -231,12 +223,12 @@ TEST_F(Manifest, AManifestNewerThanTheDataWaitsForTheirFile) {
   std::ofstream(SeasonFilePath(publisher.string(), 0)) << OneMatch(2);
   std::ofstream(SeasonFilePath(publisher.string(), 1)) << OneMatch(0);
   ASSERT_EQ(Publish({publisher.string(), ""}).error, "");
-  Replace(ManifestFile(), ReadText(ManifestPath(publisher.string())));
+  ReplaceFile(ManifestFile(), FileBytes(ManifestPath(publisher.string())));
   store.Refresh();
   EXPECT_EQ(Plain(store, 0), served);
   EXPECT_EQ(Count(store, 1), 1);
   EXPECT_EQ(Count(store, 2), 1);
-  Write(0, ReadText(SeasonFilePath(publisher.string(), 0)));
+  Write(0, FileBytes(SeasonFilePath(publisher.string(), 0)));
   store.Refresh();
   EXPECT_EQ(Plain(store, 0), "1|2208142030|Bayern München|VfL Wolfsburg|2|1<>2");
   EXPECT_EQ(Count(store, 1), 1);
@@ -244,8 +236,8 @@ TEST_F(Manifest, AManifestNewerThanTheDataWaitsForTheirFile) {
 
 TEST_F(Manifest, ACountNeverGoesBack) {
   ASSERT_EQ(PublishNow().error, "");
-  const std::string firstData = ReadText(LeagueFile(0));
-  const std::string firstManifest = ReadText(ManifestFile());
+  const std::string firstData = FileBytes(LeagueFile(0));
+  const std::string firstManifest = FileBytes(ManifestFile());
   Write(0, OneMatch(2));
   ASSERT_EQ(PublishNow().error, "");
   LeagueStore store(season_.string(), state_, 0ms);
@@ -254,7 +246,7 @@ TEST_F(Manifest, ACountNeverGoesBack) {
 
   // An older publication put back whole: data and count belong together, but are older.
   Write(0, firstData);
-  Replace(ManifestFile(), firstManifest);
+  ReplaceFile(ManifestFile(), firstManifest);
   store.Refresh();
   EXPECT_EQ(Plain(store, 0), served);
   // Published again from scratch: count 2 now stands for other data.

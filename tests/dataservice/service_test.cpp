@@ -11,6 +11,8 @@
 #include "core/season_file.h"
 #include "core/text_util.h"
 #include "http_client.h"
+#include "support/await.h"
+#include "support/file_bytes.h"
 #include "support/service_process.h"
 
 namespace zak::dataservice {
@@ -39,21 +41,16 @@ class Service : public ::testing::Test {
     const auto parts = Split(League(port, l, 0), "<>");
     return parts.size() == 2 ? parts[1] : "no count";
   }
-  // The count once it has reached `expected`, or what it still is after ten seconds.
+  // The count once it has reached `expected`, or what it still is after twenty seconds.
   std::string CountBecomes(std::uint16_t port, int l, const std::string& expected) {
-    const auto deadline = std::chrono::steady_clock::now() + 10s;
-    std::string count = Count(port, l);
-    while (count != expected && std::chrono::steady_clock::now() < deadline) {
-      std::this_thread::sleep_for(100ms);
-      count = Count(port, l);
-    }
+    std::string count;
+    zak::testing::Await([&] { return (count = Count(port, l)) == expected; });
     return count;
   }
   // Rewrites the first match's result of league 0.
   void ChangeLeagueZero(const std::string& from, const std::string& to) {
     const auto path = season_ / "league-0.tsv";
-    std::ifstream in(path);
-    std::string text((std::istreambuf_iterator<char>(in)), {});
+    std::string text = zak::testing::FileBytes(path);
     const auto at = text.find(from);
     ASSERT_NE(at, std::string::npos);
     text.replace(at, from.size(), to);

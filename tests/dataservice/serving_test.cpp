@@ -10,6 +10,7 @@
 
 #include "http_client.h"
 #include "support/await.h"
+#include "support/file_bytes.h"
 #include "support/free_port.h"
 #include "support/run_program.h"
 #include "support/service_process.h"
@@ -139,8 +140,7 @@ TEST_F(Serving, IdleConnectionsUpToTheFileLimitLeaveTheSeasonReadable) {
   for (int i = 0; i < 120; ++i) idle.push_back(std::make_unique<HttpConnection>(service.port()));
   EXPECT_TRUE(idle.back()->ClosedWithin(10s));  // refused
   const auto file = season_ / "league-0.tsv";
-  std::ifstream in(file);
-  std::string season((std::istreambuf_iterator<char>(in)), {});
+  std::string season = zak::testing::FileBytes(file);
   season.replace(season.find("VfL Wolfsburg\t2\t1"), 17, "VfL Wolfsburg\t4\t1");
   std::ofstream(file) << season;
   service.Signal(SIGHUP);

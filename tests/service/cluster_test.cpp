@@ -7,13 +7,14 @@
 #include <map>
 #include <regex>
 #include <sstream>
-#include <thread>
 
 #include "core/league_data_text.h"
 #include "core/season_file.h"
 #include "service/league_loading.h"
 #include "service_fixture.h"
+#include "support/await.h"
 #include "support/cluster_process.h"
+#include "support/file_bytes.h"
 #include "support/run_program.h"
 #include "support/temporary_folder.h"
 
@@ -22,6 +23,8 @@ namespace {
 
 using testing::ClusterProcess;
 using testing::CopySeason;
+using testing::FileBytes;
+using testing::ReplaceFile;
 using testing::TemporaryFolder;
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
@@ -35,11 +38,6 @@ int Occurrences(const std::string& text, const std::string& part) {
   int count = 0;
   for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
   return count;
-}
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // The league text with the home goals of its `match`-th line (from 1) set to `goals`.
@@ -59,12 +57,6 @@ std::string WithHomeGoals(const std::string& text, int match, int goals) {
     out += line + "\n";
   }
   return out;
-}
-
-// Replaces `path` by rename, as an editor or a synchronising tool does.
-void Replace(const fs::path& path, const std::string& text) {
-  std::ofstream(path.string() + ".new", std::ios::binary) << text;
-  fs::rename(path.string() + ".new", path);
 }
 
 // The publishing as the editor runs it; the counts it gave, by league.
@@ -127,13 +119,12 @@ class Cluster : public testing::ServiceFixture {
     for (const std::size_t instance : instances) {
       ASSERT_EQ(kill(cluster.instances()[instance].pid, SIGHUP), 0);
     }
-    const auto deadline = std::chrono::steady_clock::now() + 120s;
-    for (const auto& [key, count] : before) {
-      while (Occurrences(cluster.InstanceLog(key.first), texts[key.second]) <= count) {
-        ASSERT_LT(std::chrono::steady_clock::now(), deadline)
-            << "instance " << key.first << " never logged " << texts[key.second];
-        std::this_thread::sleep_for(20ms);
-      }
+    for (const auto& logged : before) {
+      const std::size_t instance = logged.first.first;
+      const std::string& text = texts[logged.first.second];
+      ASSERT_TRUE(testing::Await(
+          [&] { return Occurrences(cluster.InstanceLog(instance), text) > logged.second; }, 120s))
+          << "instance " << instance << " never logged " << text;
     }
   }
 
@@ -153,19 +144,19 @@ TEST_F(Cluster, CountsNeverGoBackAndNothingNewOnlyForDataTheClientHolds) {
   UseHost(cluster.host());
   ASSERT_NO_FATAL_FAILURE(DownloadSome(kDownloadsPerStep));
 
-  std::string first = ReadText(SeasonFilePath(season_.string(), 0));
-  std::string second = ReadText(SeasonFilePath(season_.string(), 1));
+  std::string first = FileBytes(SeasonFilePath(season_.string(), 0));
+  std::string second = FileBytes(SeasonFilePath(season_.string(), 1));
   for (int change = 1; change <= kChanges; ++change) {
     SCOPED_TRACE("change " + std::to_string(change));
     // The editor saves a draft, then the final results, each file replaced whole; only the
     // final ones are published. Instances counting on their own would give the draft a count.
     for (const int goals : {7, 9}) {
       first = WithHomeGoals(first, change, goals);
-      Replace(SeasonFilePath(season_.string(), 0), first);
+      ReplaceFile(SeasonFilePath(season_.string(), 0), first);
       std::vector<std::string> changed = {"league 0: "};
       if (change % 2 == 1) {
         second = WithHomeGoals(second, change, goals - 1);
-        Replace(SeasonFilePath(season_.string(), 1), second);
+        ReplaceFile(SeasonFilePath(season_.string(), 1), second);
         changed.push_back("league 1: ");
       }
       LookNow(cluster, {0, 1, 2}, changed);

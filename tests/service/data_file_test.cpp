@@ -1,11 +1,7 @@
 #include "service/data_file.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +11,8 @@
 #include "core/windows1252.h"
 #include "service/league_loading.h"
 #include "service_fixture.h"
+#include "support/file_bytes.h"
+#include "support/file_size_limit.h"
 #include "support/free_port.h"
 #include "support/service_process.h"
 
@@ -32,38 +30,6 @@ std::string Sep(int count) {
 
 // What a fresh store exports: eight empty leagues, "0" for the switches and the port.
 const std::string kFreshFile = Sep(8) + "0" + Sep(1) + "0" + Sep(1) + "0" + Sep(2) + "0" + Sep(2);
-
-// A resource limit of the process for one scope. Writes that would make a file larger than the
-// limit fail, as on a full disk (the signal such a write raises is ignored meanwhile, so the
-// write reports the failure instead); with the open-file limit at the lowest free descriptor no
-// file can be opened, as in a folder that cannot be written. Both hold for root too.
-class ResourceLimit {
- public:
-  ResourceLimit(int resource, rlim_t value) : resource_(resource) {
-    getrlimit(resource_, &before_);
-    oldHandler_ = signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{value, before_.rlim_max};
-    setrlimit(resource_, &limit);
-  }
-  ResourceLimit(const ResourceLimit&) = delete;
-  ResourceLimit& operator=(const ResourceLimit&) = delete;
-  ~ResourceLimit() {
-    setrlimit(resource_, &before_);
-    signal(SIGXFSZ, oldHandler_);
-  }
-
-  static ResourceLimit FullDisk() { return ResourceLimit(RLIMIT_FSIZE, 10); }
-  static ResourceLimit NoFileOpens() {
-    const int lowestFree = open("/dev/null", O_RDONLY);
-    close(lowestFree);
-    return ResourceLimit(RLIMIT_NOFILE, static_cast<rlim_t>(lowestFree));
-  }
-
- private:
-  int resource_;
-  rlimit before_{};
-  sighandler_t oldHandler_ = SIG_DFL;
-};
 
 class DataFileTest : public testing::ServiceFixture {
  protected:
@@ -86,12 +52,6 @@ class DataFileTest : public testing::ServiceFixture {
     QFile file(QString::fromStdString(path));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-  }
-
-  static std::string ReadFile(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) return "<missing>";
-    return file.readAll().toStdString();
   }
 
   bool Import(const std::string& path) {
@@ -158,7 +118,7 @@ TEST_F(DataFileTest, FreshStoreExportsEmptyLeaguesAndZerosAndImportStoresExactly
   }
   UseStore(store_);
   ExpectOnlyMessage(MessageKind::kInformation, "Die Daten wurden erfolgreich exportiert.");
-  EXPECT_EQ(ReadFile(path), kFreshFile);
+  EXPECT_EQ(testing::FileBytes(path), kFreshFile);
 
   // Back on a store with a league and options of its own.
   FillStoreWithTypedResults();
@@ -192,7 +152,7 @@ TEST_F(DataFileTest, RoundTripMovesEveryLeagueAndTheOptionsIntoAFreshStore) {
   const std::vector<QByteArray> tables = CliTables();
   const std::string path = FilePath("umzug.zak");
   ASSERT_TRUE(ExportDataFile(path, messages_));
-  EXPECT_EQ(ReadFile(path), ToWindows1252(BuildDataFileText(exported)));
+  EXPECT_EQ(testing::FileBytes(path), ToWindows1252(BuildDataFileText(exported)));
 
   TemporaryStore other;  // another installation
   Restart();
@@ -219,7 +179,7 @@ TEST_F(DataFileTest, ExportReplacesALongerFileWithExactlyTheNewText) {
   const std::string path = FilePath("alt.zak");
   WriteFile(path, std::string(100000, 'x'));
   ASSERT_TRUE(ExportDataFile(path, messages_));
-  EXPECT_EQ(ReadFile(path), ToWindows1252(BuildDataFileText(ReadDataFileFields())));
+  EXPECT_EQ(testing::FileBytes(path), ToWindows1252(BuildDataFileText(ReadDataFileFields())));
   EXPECT_EQ(QDir(files_.path()).entryList(QDir::Files), QStringList{"alt.zak"});
 }
 
@@ -239,11 +199,11 @@ TEST_P(DataFileExportFailure, SaysSoAndLeavesTheOldFileWhole) {
   WriteFile(old, "die alte Sicherung");
   const std::string path = FilePath(GetParam().target);
   {
-    const ResourceLimit full = ResourceLimit::FullDisk();
+    const testing::FileSizeLimit full(10);
     EXPECT_FALSE(ExportDataFile(path, messages_));
   }
   ExpectOnlyMessage(MessageKind::kWarning, GetParam().message);
-  EXPECT_EQ(ReadFile(old), "die alte Sicherung");
+  EXPECT_EQ(testing::FileBytes(old), "die alte Sicherung");
   EXPECT_EQ(QDir(files_.path()).entryList(QDir::Files), QStringList{"alt.zak"});
   EXPECT_TRUE(QDir(files_.path() + "/ordner").isEmpty());
 }
@@ -260,13 +220,13 @@ TEST_F(DataFileTest, ExportRefusesAValueHoldingTheSeparator) {
   const std::string path = FilePath("neu.zak");
   EXPECT_FALSE(ExportDataFile(path, messages_));
   ExpectOnlyMessage(MessageKind::kWarning, kExportSeparatorMessage);
-  EXPECT_EQ(ReadFile(path), "<missing>");
+  EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST_F(DataFileTest, EmptyStoredPortIsExportedAsZero) {
   SaveSettingValue(kSectionProxy, "Port", "");
   ASSERT_TRUE(ExportDataFile(FilePath("p.zak"), messages_));
-  const auto fields = ParseDataFileText(ReadFile(FilePath("p.zak")));
+  const auto fields = ParseDataFileText(testing::FileBytes(FilePath("p.zak")));
   ASSERT_TRUE(fields);
   EXPECT_EQ((*fields)[kDataFilePortField], "0");
 }
@@ -289,7 +249,7 @@ TEST_P(DataFileRefusedImport, ChangesNothingAndSaysWhy) {
   const DataFileFields before = ReadDataFileFields();
   const MatchData data = data_->matchData;
   const Options options = data_->options;
-  const std::string settings = ReadFile(SettingsFilePath());
+  const std::string settings = testing::FileBytes(SettingsFilePath());
   std::string path = FilePath("import.zak");
   switch (GetParam().source) {
     case Source::kFile:
@@ -315,7 +275,7 @@ TEST_P(DataFileRefusedImport, ChangesNothingAndSaysWhy) {
   EXPECT_FALSE(Import(path));
   ExpectOnlyMessage(MessageKind::kWarning, GetParam().message);
   EXPECT_EQ(ReadDataFileFields(), before);
-  EXPECT_EQ(ReadFile(SettingsFilePath()), settings);
+  EXPECT_EQ(testing::FileBytes(SettingsFilePath()), settings);
   EXPECT_EQ(data_->matchData, data);
   EXPECT_EQ(data_->options.ProxyPassword, options.ProxyPassword);
   EXPECT_EQ(data_->options.AutoDownload, options.AutoDownload);
@@ -343,7 +303,7 @@ TEST_F(DataFileTest, ImportWhoseStoreWriteFailsChangesNothingAndSaysSo) {
   FillStoreWithTypedResults();
   const DataFileFields before = ReadDataFileFields();
   const MatchData data = data_->matchData;
-  const std::string settings = ReadFile(SettingsFilePath());
+  const std::string settings = testing::FileBytes(SettingsFilePath());
   const std::string path = FilePath("frisch.zak");
   WriteFile(path, kFreshFile);
   const auto fields = ReadDataFile(path, messages_);
@@ -354,11 +314,11 @@ TEST_F(DataFileTest, ImportWhoseStoreWriteFailsChangesNothingAndSaysSo) {
   messages_.shown.clear();
   {
     // The store's file cannot be replaced (it is written as a temporary file, then renamed).
-    const ResourceLimit noFiles = ResourceLimit::NoFileOpens();
+    const testing::NoFileOpens noFiles;
     EXPECT_FALSE(ApplyDataFile(*context_, status_, *fields, [this] { ++refreshes_; }));
   }
   ExpectOnlyMessage(MessageKind::kWarning, kImportNotStoredMessage);
-  EXPECT_EQ(ReadFile(SettingsFilePath()), settings);
+  EXPECT_EQ(testing::FileBytes(SettingsFilePath()), settings);
   EXPECT_EQ(ReadDataFileFields(), before);
   EXPECT_EQ(data_->matchData, data);
   EXPECT_EQ(data_->options.ProxyPassword, "Geheim§Übung");

@@ -9,12 +9,14 @@
 #include "hostile_server.h"
 #include "service/league_loading.h"
 #include "service_fixture.h"
+#include "support/bundled_season.h"
 #include "support/file_size_limit.h"
 #include "support/service_process.h"
 
 namespace zak {
 namespace {
 
+using testing::BundledSeason;
 using testing::HostileServer;
 using testing::Hostility;
 using testing::ServiceProcess;
@@ -61,8 +63,7 @@ TEST_P(NotLeagueDataTest, KeepsTheStoredCopyAndSaysThereIsNoConnection) {
   EXPECT_EQ(GetSettingValue(kSectionData, LeagueDataKey(0), ""), storedData_);
   EXPECT_EQ(GetSettingValue(kSectionData, UpdateCountKey(0), ""), storedCount_);
   EXPECT_EQ(data_->serverUpdateCount[0], 1);
-  auto season = std::make_unique<MatchData>();
-  ASSERT_TRUE(ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, 0), *season, 0).ok());
+  const auto season = BundledSeason({0});
   EXPECT_EQ((*season)(3, 0, 20), data_->matchData(3, 0, 20));
   EXPECT_EQ(peer.Requests().size(), 1u);
 }

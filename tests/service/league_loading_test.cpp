@@ -1,22 +1,23 @@
 #include "service/league_loading.h"
 
-#include <QFile>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTemporaryDir>
 #include <algorithm>
 
 #include "core/scrambling.h"
 #include "core/season_file.h"
 #include "core/stored_league_text.h"
 #include "core/text_util.h"
+#include "hostile_server.h"
 #include "service_fixture.h"
+#include "support/bundled_season.h"
 #include "support/proxy_process.h"
 #include "support/service_process.h"
 
 namespace zak {
 namespace {
 
+using testing::BundledSeason;
+using testing::HostileServer;
+using testing::Hostility;
 using testing::ProxyProcess;
 using testing::ServiceProcess;
 
@@ -41,12 +42,6 @@ class LeagueLoadingTest : public testing::ServiceFixture {
     data_->options.ProxyPassword = password;
   }
 
-  static std::unique_ptr<MatchData> Season(int league) {
-    auto season = std::make_unique<MatchData>();
-    EXPECT_TRUE(ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, league), *season, league).ok());
-    return season;
-  }
-
   static void ExpectLeague(const MatchData& actual, const MatchData& expected, int league) {
     for (int day = 0; day < kDaySlots; ++day) {
       for (int slot = 0; slot < kMatchSlots; ++slot) {
@@ -57,26 +52,11 @@ class LeagueLoadingTest : public testing::ServiceFixture {
   }
 };
 
-// The season folder of a maker who has no file for the Regionalliga West yet.
-class SeasonWithoutWest {
- public:
-  SeasonWithoutWest() {
-    for (int league = 0; league < kLeagueCount; ++league) {
-      if (league == 5) continue;
-      const QString name = QString("league-%1.tsv").arg(league);
-      QFile::copy(QString(ZAK_SEASON_DIR) + "/" + name, dir_.filePath(name));
-    }
-  }
-  QString path() const { return dir_.path(); }
-
- private:
-  QTemporaryDir dir_;
-};
-
 TEST_F(LeagueLoadingTest, FirstStartDownloadsAndStoresTheNextReadsTheStoredCopies) {
-  const SeasonWithoutWest season;
+  const testing::TemporaryFolder folder;
   testing::ServiceStart start;
-  start.season = season.path().toStdString();
+  // The season folder of a maker who has no file for the Regionalliga West yet.
+  start.season = testing::CopySeason(folder.path(), {0, 1, 2, 3, 4, 6, 7});
   ServiceProcess service(start);
   ASSERT_TRUE(service.running());
   UseHost(service.host());
@@ -87,7 +67,7 @@ TEST_F(LeagueLoadingTest, FirstStartDownloadsAndStoresTheNextReadsTheStoredCopie
   EXPECT_EQ(service.RequestCount(kLeagueRequests), kLeagueCount);
   for (int league = 0; league < kLeagueCount; ++league) {
     if (league == 5) continue;
-    ExpectLeague(data_->matchData, *Season(league), league);
+    ExpectLeague(data_->matchData, *BundledSeason({league}), league);
     EXPECT_FALSE(GetSettingValue(kSectionData, LeagueDataKey(league), "").empty());
     EXPECT_EQ(GetSettingValue(kSectionData, UpdateCountKey(league), ""), "1");
     EXPECT_EQ(data_->serverUpdateCount[league], 1);
@@ -99,7 +79,7 @@ TEST_F(LeagueLoadingTest, FirstStartDownloadsAndStoresTheNextReadsTheStoredCopie
   LoadAll();
   for (int league = 0; league < kLeagueCount; ++league) {
     if (league == 5) continue;
-    ExpectLeague(data_->matchData, *Season(league), league);
+    ExpectLeague(data_->matchData, *BundledSeason({league}), league);
     EXPECT_EQ(data_->serverUpdateCount[league], 1);
   }
   // The stored copy's loading computes the table of the current day: the final one.
@@ -129,7 +109,7 @@ TEST_F(LeagueLoadingTest, CurrentUpdateCountKeepsTheStoredCopy) {
   EXPECT_EQ(source, LeagueSource::kStore);
   EXPECT_EQ(service.RequestCount("/zak/ud/gd1415.php?l=2&ui=1"), 1);
   EXPECT_TRUE(messages_.shown.empty());
-  ExpectLeague(data_->matchData, *Season(1), 1);
+  ExpectLeague(data_->matchData, *BundledSeason({1}), 1);
   EXPECT_EQ(GetSettingValue(kSectionData, LeagueDataKey(1), ""), stored);
 }
 
@@ -148,7 +128,7 @@ TEST_F(LeagueLoadingTest, NothingListeningShowsTheConnectionMessageAndUsesTheSto
   EXPECT_EQ(messages_.shown[0].text, kNoConnectionMessage);
   EXPECT_EQ(messages_.shown[0].title, "");
   EXPECT_EQ(source, LeagueSource::kStore);
-  ExpectLeague(data_->matchData, *Season(0), 0);
+  ExpectLeague(data_->matchData, *BundledSeason({0}), 0);
 }
 
 TEST_F(LeagueLoadingTest, DamagedStoredCopyIsReportedAndDownloadedAgain) {
@@ -174,7 +154,7 @@ TEST_F(LeagueLoadingTest, DamagedStoredCopyIsReportedAndDownloadedAgain) {
             "Gespeicherte Daten sind fehlerhaft. Daten werden erneut aus dem Internet geladen.");
   EXPECT_EQ(service.RequestCount("/zak/ud/gd1415.php?l=3&ui=0"), 2);
   EXPECT_EQ(GetSettingValue(kSectionData, LeagueDataKey(2), ""), stored);
-  ExpectLeague(data_->matchData, *Season(2), 2);
+  ExpectLeague(data_->matchData, *BundledSeason({2}), 2);
 }
 
 TEST_F(LeagueLoadingTest, ParsingReportsProgressAndComputesTheTableUpToDaySeven) {
@@ -200,7 +180,7 @@ TEST_F(LeagueLoadingTest, ProxyWithTheRightPasswordPassesAndWithAWrongOneFailsCl
   UseHost(service.host());
   UseProxy(proxy.port(), "Abstiegskampf");
   EXPECT_EQ(RequestLeagueData(*context_, data_->teamTable, status_, 1, 0), kRequestNewData);
-  ExpectLeague(data_->matchData, *Season(1), 1);
+  ExpectLeague(data_->matchData, *BundledSeason({1}), 1);
   EXPECT_TRUE(messages_.shown.empty());
 
   data_->options.ProxyPassword = "Klassenerhalt";
@@ -227,35 +207,6 @@ TEST_F(LeagueLoadingTest, ProxyThatDropsTheAgentGivesTheFilteredMessage) {
   EXPECT_EQ(service.RequestCount(kLeagueRequests), 1);
 }
 
-// A peer in place of the data service that gives every request the same answer, shifted as
-// the service shifts its league answers.
-class FixedAnswerPeer : public QTcpServer {
- public:
-  explicit FixedAnswerPeer(const std::string& plain) {
-    for (const char c : plain) body_ += static_cast<char>(static_cast<unsigned char>(c) ^ 0x80);
-    listen(QHostAddress::LocalHost, 0);
-    connect(this, &QTcpServer::newConnection, this, [this] {
-      while (QTcpSocket* socket = nextPendingConnection()) Answer(socket);
-    });
-  }
-
- private:
-  void Answer(QTcpSocket* socket) {
-    connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-      request_ += socket->readAll();
-      if (!request_.contains("\r\n\r\n")) return;
-      socket->write(
-          "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nConnection: close\r\n"
-          "Content-Length: " +
-          QByteArray::number(body_.size()) + "\r\n\r\n" + body_);
-      socket->disconnectFromHost();
-    });
-  }
-
-  QByteArray body_;
-  QByteArray request_;
-};
-
 struct AnswerCase {
   const char* name;
   const char* answer;  // before shifting
@@ -270,9 +221,9 @@ class LeagueAnswerClassification : public testing::ServiceFixture,
 // that came with a failed answer is not kept.
 TEST_P(LeagueAnswerClassification, MessageAndUpdateCount) {
   const AnswerCase& c = GetParam();
-  FixedAnswerPeer peer(c.answer);
-  ASSERT_TRUE(peer.isListening());
-  UseHost("127.0.0.1:" + std::to_string(peer.serverPort()));
+  // A peer in place of the data service, its answer shifted as the service shifts its own.
+  const HostileServer peer(Hostility::kBytes, ShiftBytes(c.answer));
+  UseHost(peer.host());
   EXPECT_EQ(RequestLeagueData(*context_, data_->teamTable, status_, 3, 0), kRequestFailed);
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0].kind, MessageKind::kWarning);
@@ -294,9 +245,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // With three parts around "<>" the first is the data, all of it, and no count is kept.
 TEST_F(LeagueLoadingTest, ThreePartAnswerParsesItsFirstPartWhole) {
-  FixedAnswerPeer peer("1|2208142030|A|B|1|0;2||C|D|0|0<>1<>2");
-  ASSERT_TRUE(peer.isListening());
-  UseHost("127.0.0.1:" + std::to_string(peer.serverPort()));
+  const HostileServer peer(Hostility::kBytes, ShiftBytes("1|2208142030|A|B|1|0;2||C|D|0|0<>1<>2"));
+  UseHost(peer.host());
   EXPECT_EQ(RequestLeagueData(*context_, data_->teamTable, status_, 3, 0), kRequestNewData);
   EXPECT_TRUE(messages_.shown.empty());
   EXPECT_EQ(data_->matchData(0, 3, 0), (MatchRecord{"A", "B", 1, 0, true, "22.08.14 20:30"}));

@@ -3,35 +3,32 @@
 // for data the program never got.
 #include <signal.h>
 
-#include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <random>
 
 #include "core/scrambling.h"
+#include "core/season_file.h"
 #include "core/stored_league_text.h"
 #include "service_fixture.h"
+#include "support/await.h"
+#include "support/file_bytes.h"
 #include "support/service_process.h"
+#include "support/temporary_folder.h"
 
 namespace zak {
 namespace {
 
+using testing::FileBytes;
 using testing::ServiceProcess;
+using namespace std::chrono_literals;
 
 class SaveOrderTest : public testing::ServiceFixture {
  protected:
-  SaveOrderTest() {
-    for (int league = 0; league < kLeagueCount; ++league) {
-      const QString name = QString("league-%1.tsv").arg(league);
-      QFile::copy(QString(ZAK_SEASON_DIR) + "/" + name, season_.filePath(name));
-    }
-  }
-
   // zak-cli download on the store of the moment, killed after `delayMs` (none: to its end).
   // True when it was killed while running.
   static bool Download(int delayMs) {
@@ -57,12 +54,13 @@ class SaveOrderTest : public testing::ServiceFixture {
     return (*data)(0, 0, 0).HomeGoals;
   }
 
-  QTemporaryDir season_;
+  testing::TemporaryFolder folder_;
+  std::filesystem::path season_ = testing::CopySeason(folder_.path());
 };
 
 TEST_F(SaveOrderTest, AKilledDownloadNeverLeavesANewCountWithOldData) {
   testing::ServiceStart start = testing::StartWith({"--check-interval", "1"});
-  start.season = season_.path().toStdString();
+  start.season = season_;
   ServiceProcess service(start);
   ASSERT_TRUE(service.running());
   UseHost(service.host());
@@ -72,26 +70,21 @@ TEST_F(SaveOrderTest, AKilledDownloadNeverLeavesANewCountWithOldData) {
   const qint64 fullMs = timing.elapsed();
   ASSERT_EQ(GetSettingValue(kSectionData, UpdateCountKey(0), ""), "1");
   ASSERT_EQ(StoredFirstGoals(), 2);  // Bayern 2 : 1 Wolfsburg
-  QFile ini(QString::fromStdString(SettingsFilePath()));
-  ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-  const QByteArray oldStore = ini.readAll();
-  ini.close();
+  const std::string oldStore = FileBytes(SettingsFilePath());
 
   // The service's data change: 5 : 1, update count 2.
-  QFile file(season_.filePath("league-0.tsv"));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  QByteArray text = file.readAll();
-  file.close();
-  text.replace("Bayern München\tVfL Wolfsburg\t2\t1", "Bayern München\tVfL Wolfsburg\t5\t1");
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  file.write(text);
-  file.close();
-  const QDeadlineTimer changed(30000);
-  while (data_->serverUpdateCount[0] != 2 && !changed.hasExpired()) {
-    QThread::msleep(200);
-    Download(-1);
-    Restart();
-  }
+  const std::string league = SeasonFilePath(season_.string(), 0);
+  std::string text = FileBytes(league);
+  const std::string from = "Bayern München\tVfL Wolfsburg\t2\t1";
+  text.replace(text.find(from), from.size(), "Bayern München\tVfL Wolfsburg\t5\t1");
+  std::ofstream(league, std::ios::binary) << text;
+  testing::Await(
+      [&] {
+        Download(-1);
+        Restart();
+        return data_->serverUpdateCount[0] == 2;
+      },
+      30s);
   ASSERT_EQ(GetSettingValue(kSectionData, UpdateCountKey(0), ""), "2");
 
   // Rounds go on until enough downloads were killed while running, whatever this machine's
@@ -104,9 +97,7 @@ TEST_F(SaveOrderTest, AKilledDownloadNeverLeavesANewCountWithOldData) {
   int newer = 0;
   int rounds = 0;
   for (; kills < kWantedKills && rounds < 200; ++rounds) {
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ini.write(oldStore);
-    ini.close();
+    ASSERT_TRUE(std::ofstream(SettingsFilePath(), std::ios::binary) << oldStore);
     kills += Download(static_cast<int>(random() % static_cast<unsigned>(span)));
     const std::string count = GetSettingValue(kSectionData, UpdateCountKey(0), "");
     const int goals = StoredFirstGoals();

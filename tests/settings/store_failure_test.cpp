@@ -2,19 +2,13 @@
 // same, and the failure is reported.
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include "settings/settings_store.h"
+#include "support/file_bytes.h"
 #include "support/file_size_limit.h"
 #include "support/temporary_store.h"
 
 namespace zak {
 namespace {
-
-QByteArray FileBytes() {
-  QFile file(QString::fromStdString(SettingsFilePath()));
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 TEST(StoreFailure, AFullDiskLeavesTheWholeFileAndIsReportedOnce) {
   testing::TemporaryStore store;
@@ -23,7 +17,7 @@ TEST(StoreFailure, AFullDiskLeavesTheWholeFileAndIsReportedOnce) {
   ASSERT_TRUE(SaveSettingValue(kSectionProxy, "Address", "proxy.example"));
   ASSERT_TRUE(SaveSettingValue(kSectionData, LeagueDataKey(0), copy));
   ASSERT_TRUE(SaveSettingValue(kSectionData, UpdateCountKey(0), "7"));
-  const QByteArray before = FileBytes();
+  const std::string before = testing::FileBytes(SettingsFilePath());
   {
     // Room for the file as it is, not for the new value as well.
     testing::FileSizeLimit full(static_cast<rlim_t>(before.size()) + 100);
@@ -32,7 +26,7 @@ TEST(StoreFailure, AFullDiskLeavesTheWholeFileAndIsReportedOnce) {
                                  {kSectionData, UpdateCountKey(0), "8"}};
     EXPECT_FALSE(SaveSettingValues(both));
   }
-  EXPECT_EQ(FileBytes(), before);
+  EXPECT_EQ(testing::FileBytes(SettingsFilePath()), before);
   EXPECT_EQ(GetSettingValue(kSectionServer, "Host", ""), "zak.example:8014");
   EXPECT_EQ(GetSettingValue(kSectionProxy, "Address", ""), "proxy.example");
   EXPECT_EQ(GetSettingValue(kSectionData, LeagueDataKey(0), ""), copy);
@@ -48,7 +42,7 @@ TEST(StoreFailure, AFullDiskLeavesTheWholeFileAndIsReportedOnce) {
   EXPECT_TRUE(SaveSettingValue(kSectionData, UpdateCountKey(2), "3"));
   EXPECT_EQ(GetSettingValue(kSectionData, UpdateCountKey(2), ""), "3");
   EXPECT_EQ(GetSettingValue(kSectionData, UpdateCountKey(0), ""), "7");
-  EXPECT_EQ(FileBytes().indexOf("nnnn"), -1);
+  EXPECT_EQ(testing::FileBytes(SettingsFilePath()).find("nnnn"), std::string::npos);
 }
 
 }  // namespace

@@ -6,11 +6,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <sstream>
-#include <thread>
 
+#include "await.h"
 #include "child_process.h"
+#include "file_bytes.h"
 #include "free_port.h"
 
 extern char** environ;
@@ -19,13 +19,6 @@ namespace zak::testing {
 namespace {
 
 using namespace std::chrono_literals;
-
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::uint16_t PortAfterColon(const std::string& address) {
   return static_cast<std::uint16_t>(std::stoi(address.substr(address.rfind(':') + 1)));
@@ -74,21 +67,23 @@ ClusterProcess::ClusterProcess(int instances, const std::filesystem::path& seaso
     pid_ = -1;
     return;
   }
-  const auto deadline = std::chrono::steady_clock::now() + 120s;
-  while (std::chrono::steady_clock::now() < deadline && waitpid(pid_, nullptr, WNOHANG) == 0) {
-    std::istringstream lines(ReadAll(out));
-    std::vector<Instance> instances;
+  // Its "listening on" line comes after one "instance" line for each instance it started.
+  const auto listening = [&] {
+    std::istringstream lines(FileBytes(out));
+    std::vector<Instance> started;
     for (std::string line; std::getline(lines, line);) {
-      if (line.starts_with("instance ")) instances.push_back(InstanceOf(line));
+      if (line.starts_with("instance ")) started.push_back(InstanceOf(line));
       if (line.starts_with("listening on ")) {
-        instances_ = instances;
+        instances_ = started;
         port_ = PortAfterColon(line);
-        return;
+        return true;
       }
     }
-    std::this_thread::sleep_for(50ms);
-  }
-  Stop();
+    return false;
+  };
+  const auto ended = [&] { return waitpid(pid_, nullptr, WNOHANG) != 0; };
+  Await([&] { return listening() || ended(); }, 120s);
+  if (port_ == 0) Stop();
 }
 
 ClusterProcess::~ClusterProcess() { Stop(); }
@@ -98,11 +93,11 @@ std::string ClusterProcess::host() const { return "127.0.0.1:" + std::to_string(
 int ClusterProcess::Stop(std::chrono::seconds limit) { return StopChildProcess(pid_, limit); }
 
 std::string ClusterProcess::InstanceLog(std::size_t index) const {
-  return ReadAll(instances_.at(index).log);
+  return FileBytes(instances_.at(index).log);
 }
 
 std::string ClusterProcess::Output() const {
-  return ReadAll(folder_.path() / "out") + ReadAll(folder_.path() / "err");
+  return FileBytes(folder_.path() / "out") + FileBytes(folder_.path() / "err");
 }
 
 }  // namespace zak::testing

@@ -11,18 +11,16 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <fstream>
 #include <sstream>
-#include <thread>
 
+#include "await.h"
 #include "child_process.h"
+#include "file_bytes.h"
 
 extern char** environ;
 
 namespace zak::testing {
 namespace {
-
-using namespace std::chrono_literals;
 
 // The first line of `fd`, read until LF, end of file or 20 seconds without it.
 std::string FirstLine(int fd) {
@@ -138,23 +136,13 @@ void ServiceProcess::Signal(int signal) const {
 
 int ServiceProcess::Stop(std::chrono::seconds limit) { return StopChildProcess(pid_, limit); }
 
-std::string ServiceProcess::Log() const {
-  std::ifstream in(folder_.path() / "service.log");
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+std::string ServiceProcess::Log() const { return FileBytes(folder_.path() / "service.log"); }
 
 int ServiceProcess::RequestCount(const std::string& prefix) {
   const std::string sentinel = "/zak/test-sentinel-" + std::to_string(++sentinels_);
   Get(port_, sentinel);
-  std::string log = Log();
-  const auto deadline = std::chrono::steady_clock::now() + 10s;
-  while (log.find(sentinel + " ") == std::string::npos &&
-         std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(20ms);
-    log = Log();
-  }
+  std::string log;
+  Await([&] { return (log = Log()).find(sentinel + " ") != std::string::npos; });
   int count = 0;
   std::istringstream lines(log);
   for (std::string line; std::getline(lines, line);) {

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/season_file.h"
+
 namespace zak::testing {
 
 TemporaryFolder::TemporaryFolder() {
@@ -15,13 +17,13 @@ TemporaryFolder::~TemporaryFolder() {
   if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
 }
 
-std::filesystem::path CopySeason(const std::filesystem::path& folder) {
+std::filesystem::path CopySeason(const std::filesystem::path& folder,
+                                 const std::vector<int>& leagues) {
   const auto season = folder / "season";
   std::filesystem::create_directories(season);
-  for (const auto& entry : std::filesystem::directory_iterator(ZAK_SEASON_DIR)) {
-    if (entry.path().extension() == ".tsv") {
-      std::filesystem::copy_file(entry.path(), season / entry.path().filename());
-    }
+  for (const int league : leagues) {
+    std::filesystem::copy_file(SeasonFilePath(ZAK_SEASON_DIR, league),
+                               SeasonFilePath(season.string(), league));
   }
   return season;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
 namespace zak::testing {
 
@@ -19,7 +20,9 @@ class TemporaryFolder {
   std::filesystem::path path_;
 };
 
-// Copies the bundled season files (league-<index>.tsv) into `folder`/season; returns that path.
-std::filesystem::path CopySeason(const std::filesystem::path& folder);
+// Copies the bundled season files (league-<index>.tsv) into `folder`/season, all of them or those
+// of `leagues`; returns that path.
+std::filesystem::path CopySeason(const std::filesystem::path& folder,
+                                 const std::vector<int>& leagues = {0, 1, 2, 3, 4, 5, 6, 7});
 
 }  // namespace zak::testing

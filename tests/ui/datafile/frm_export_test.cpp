@@ -22,6 +22,7 @@
 #include "service/recording_sinks.h"
 #include "settings/settings_store.h"
 #include "support/controls.h"
+#include "support/file_bytes.h"
 #include "support/fixed_values.h"
 #include "support/temporary_store.h"
 #include "ui/components/cls_common_dialog.h"
@@ -59,11 +60,6 @@ struct ExportWindow {
   std::vector<ShownMessage> questions;
   FrmExport window;
 };
-
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 }  // namespace
 
@@ -154,8 +150,8 @@ class FrmExportTest : public QObject {
     }
     QCOMPARE(w.shown.size(), std::size_t{1});
     QCOMPARE(w.shown[0].text, QString("Die Daten wurden erfolgreich exportiert."));
-    QCOMPARE(ReadAll(folder + "daten.zak"),
-             QByteArray::fromStdString(zak::BuildDataFileText(zak::ReadDataFileFields())));
+    QCOMPARE(zak::testing::FileBytes((folder + "daten.zak").toStdString()),
+             zak::BuildDataFileText(zak::ReadDataFileFields()));
   }
 
   // The import through the window: the file's leagues in memory, the main window's status bar

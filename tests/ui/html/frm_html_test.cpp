@@ -14,13 +14,16 @@
 #include "core/html_fragments.h"
 #include "core/season_file.h"
 #include "settings/settings_store.h"
+#include "support/bundled_season.h"
 #include "support/controls.h"
+#include "support/file_bytes.h"
 #include "support/file_size_limit.h"
 #include "support/fixed_values.h"
 #include "support/temporary_store.h"
 #include "ui/components/cls_common_dialog.h"
 
 using zak::testing::Control;
+using zak::testing::FileBytes;
 using zak::ui::DialogAnswer;
 using zak::ui::DialogAnswers;
 using zak::ui::FrmHtml;
@@ -33,16 +36,9 @@ constexpr const char* kHost = "zak.test:8014";
 
 std::unique_ptr<zak::ProgramData> SeasonData() {
   auto data = std::make_unique<zak::ProgramData>();
-  for (int league = 0; league < 3; ++league) {
-    zak::ReadSeasonFile(zak::SeasonFilePath(ZAK_SEASON_DIR, league), data->matchData, league);
-  }
-  zak::InitRankColours(data->rankColour);
+  zak::testing::ReadBundledSeason(data->matchData, {0, 1, 2});
+  data->rankColour = zak::testing::RankColours();
   return data;
-}
-
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 // One window over the season, with the store, the dialogs and the messages in the test's hand.
@@ -161,9 +157,9 @@ class FrmHtmlTest : public QObject {
     if (!day) Tick(Control<QCheckBox>(s.window, "chkExportDay"));
     const QString path = s.folder.filePath("tabelle.html");
     s.Export(path);
-    const QByteArray written = ReadFile(path);
-    QCOMPARE(written.toStdString(), Fragments(*s.data, 0, 33, 4, table, day) + "\r\n");
-    QVERIFY(written.contains("Bayern M\xC3\xBCnchen"));
+    const std::string written = FileBytes(path.toStdString());
+    QCOMPARE(written, Fragments(*s.data, 0, 33, 4, table, day) + "\r\n");
+    QVERIFY(written.find("Bayern M\xC3\xBCnchen") != std::string::npos);
     QCOMPARE(s.filters.size(), 3);
     QVERIFY(s.filters[0].startsWith("HTML-Dateien (*.html)"));
     QVERIFY(s.filters[1].startsWith("Textdateien (*.txt)"));
@@ -211,7 +207,7 @@ class FrmHtmlTest : public QObject {
     const QString path = s.folder.filePath("x.html");
     s.Export(path);
     QCOMPARE(zak::GetSettingValue(zak::kSectionHtml, "fav0", ""), std::string("-1"));
-    QVERIFY(!ReadFile(path).contains("color:blue"));
+    QCOMPARE(FileBytes(path.toStdString()).find("color:blue"), std::string::npos);
   }
 
   void storedFavouriteOutsideTheListSelectsKeine_data() {
@@ -276,9 +272,7 @@ class FrmHtmlTest : public QObject {
     QCOMPARE(s.messages.size(), std::size_t{1});
     QCOMPARE(s.messages[0].kind, zak::MessageKind::kWarning);
     QVERIFY(s.window.isVisible());
-    QFile kept(path);
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), QByteArray("<p>alt</p>\r\n"));
+    QCOMPARE(FileBytes(path.toStdString()), std::string("<p>alt</p>\r\n"));
     QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files), QStringList{"tabelle.html"});
   }
 

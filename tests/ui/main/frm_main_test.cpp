@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -49,18 +47,6 @@ SessionOptions Setting(int section, const std::string& key, const std::string& v
   options.settings.emplace_back(section, key, value);
   return options;
 }
-
-// A season folder with the Bundesliga's file only: every other league has no data yet.
-class BundesligaOnly {
- public:
-  BundesligaOnly() {
-    QFile::copy(QString(ZAK_SEASON_DIR) + "/league-0.tsv", dir_.filePath("league-0.tsv"));
-  }
-  QString path() const { return dir_.path(); }
-
- private:
-  QTemporaryDir dir_;
-};
 
 // The colour that marks edits not yet taken over.
 const QColor kEditedMark(255, 224, 192);
@@ -320,7 +306,7 @@ class FrmMainTest : public QObject {
   // (zeros and the season's corrections), no match rows, empty day lists; nothing of the
   // league shown before stays, the mark of edits not taken over included.
   void leagueWithoutDataShowsItsOwnClubs() {
-    BundesligaOnly season;
+    TestSeason season({0});  // the Bundesliga's file only: every other league has no data yet
     MainWindowSession session(Season(season.path()));
     session.Start();
     QWidget& w = session.window();

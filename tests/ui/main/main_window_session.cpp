@@ -51,14 +51,13 @@ void WriteText(const QString& path, const QString& text) {
 
 }  // namespace
 
-TestSeason::TestSeason() {
-  for (int league = 0; league <= 2; ++league) {
-    const QString name = QString("league-%1.tsv").arg(league);
-    QFile::copy(QString(ZAK_SEASON_DIR) + "/" + name, dir_.filePath(name));
-  }
-  WriteText(dir_.filePath("league-4.tsv"), RoundRobin(4, 30, 29));
-  WriteText(dir_.filePath("league-5.tsv"), RoundRobin(5, 3, 3));
+TestSeason::TestSeason() : TestSeason({0, 1, 2}) {
+  WriteText(path() + "/league-4.tsv", RoundRobin(4, 30, 29));
+  WriteText(path() + "/league-5.tsv", RoundRobin(5, 3, 3));
 }
+
+TestSeason::TestSeason(const std::vector<int>& leagues)
+    : path_(CopySeason(folder_.path(), leagues)) {}
 
 MainWindowSession::MainWindowSession(SessionOptions options) : replayDate_(options.replayDate) {
   QString host;

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QStringList>
-#include <QTemporaryDir>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -17,15 +16,18 @@
 
 namespace zak::testing {
 
-// A season folder: the bundled files, and for Regionalliga Nordost (4) and West (5) fixtures
-// of our own: Nordost plays all 30 days, the last without results; West plays three days.
+// A season folder: the bundled files of leagues 0 to 2, and for Regionalliga Nordost (4) and
+// West (5) fixtures of our own: Nordost plays all 30 days, the last without results; West plays
+// three days. Or the bundled files of `leagues` only.
 class TestSeason {
  public:
   TestSeason();
-  QString path() const { return dir_.path(); }
+  explicit TestSeason(const std::vector<int>& leagues);
+  QString path() const { return QString::fromStdString(path_.string()); }
 
  private:
-  QTemporaryDir dir_;
+  TemporaryFolder folder_;
+  std::filesystem::path path_;
 };
 
 struct SessionOptions {

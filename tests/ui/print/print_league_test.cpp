@@ -13,6 +13,7 @@
 
 #include "core/printed_layout.h"
 #include "support/controls.h"
+#include "support/file_bytes.h"
 #include "support/fixed_values.h"
 #include "ui/components/cls_common_dialog.h"
 #include "ui/main/main_window_session.h"
@@ -95,8 +96,8 @@ QString Cups(QStringList command) {
 
 // One line per job that printed: queue, job, name, copies, sides (with_cupsd.sh's format).
 QString PageLog() {
-  QFile log(QDir(qEnvironmentVariable("ZAK_CUPS_DIR")).filePath("log/page_log"));
-  return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+  const QString log = QDir(qEnvironmentVariable("ZAK_CUPS_DIR")).filePath("log/page_log");
+  return QString::fromStdString(zak::testing::FileBytes(log.toStdString()));
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ const Service& TheService() {
 }
 
 void CheckLeagueAnswer(const std::string& body, int league) {
-  const LeagueAnswer answer = SplitLeagueAnswer(FromWindows1252(ShiftBytes(body)));
+  const LeagueAnswerParts answer = SplitLeagueAnswer(FromWindows1252(ShiftBytes(body)));
   Require(answer.updateCount == 1, "a league answer carries its count");
   static MatchData* const received = new MatchData;
   ParseLeagueItems(answer.data, *received, league);

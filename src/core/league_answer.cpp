@@ -10,7 +10,7 @@ std::string LeagueDataPath(int league, std::int32_t ui) {
          std::to_string(ui);
 }
 
-LeagueAnswer SplitLeagueAnswer(std::string_view answer) {
+LeagueAnswerParts SplitLeagueAnswer(std::string_view answer) {
   const std::vector<std::string> parts = Split(answer, kUpdateCountSeparator);
   if (parts.size() < 2) return {std::string(answer), std::nullopt};
   // Only "data<>count" carries a count; with more parts the count cannot be told apart.

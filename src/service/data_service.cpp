@@ -51,7 +51,7 @@ std::string DownloadLeague(ServiceContext& context, StatusSink& statusBar, int l
   if (text.find("<>") == std::string::npos && text != kAnswerNothingNew && text.size() > 1) {
     return std::string(kConnectionFailedText);
   }
-  LeagueAnswer split = SplitLeagueAnswer(text);
+  LeagueAnswerParts split = SplitLeagueAnswer(text);
   // Kept with the data when they are stored: a count stored without its data would make the
   // service answer "nothing new" for data the program never got.
   if (split.updateCount && league >= 0 && league < kLeagueCount) {

@@ -19,7 +19,7 @@ struct SplitCase {
 class SplitLeagueAnswerTest : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitLeagueAnswerTest, DataBeforeTheFirstSeparatorCountOnlyWithTwoParts) {
-  const LeagueAnswer a = SplitLeagueAnswer(GetParam().answer);
+  const LeagueAnswerParts a = SplitLeagueAnswer(GetParam().answer);
   EXPECT_EQ(a.data, GetParam().data);
   EXPECT_EQ(a.updateCount, GetParam().count);
 }

@@ -1,32 +1,30 @@
 #include "arguments.h"
 
 #include "core/catalogue.h"
+#include "core/command_line.h"
 #include "core/text_util.h"
 
 namespace zak::cli {
 
-std::optional<Arguments> ParseArguments(const std::vector<std::string>& words,
-                                        const std::set<std::string>& withValue,
-                                        const std::set<std::string>& flags, std::string& error) {
+Outcome<Arguments> ParseArguments(const std::vector<std::string>& words,
+                                  const std::set<std::string>& withValue,
+                                  const std::set<std::string>& flags) {
+  const CommandLineSyntax syntax{withValue,
+                                 flags,
+                                 false,
+                                 {},
+                                 "Unbekannte Option: {}",
+                                 "Option {} braucht einen Wert",
+                                 "Option {} erwartet keinen Wert",
+                                 "Option {} ist mehrfach angegeben"};
+  const Outcome<std::vector<CommandLineOption>> options = ReadCommandLine(words, syntax);
+  if (!options) return options.failure();
   Arguments args;
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    const std::string& word = words[i];
-    // Which of two values was meant cannot be told.
-    if (args.flags.contains(word) || args.values.contains(word)) {
-      error = "Option " + word + " ist mehrfach angegeben";
-      return std::nullopt;
-    }
-    if (flags.contains(word)) {
-      args.flags.insert(word);
-    } else if (withValue.contains(word)) {
-      if (i + 1 >= words.size()) {
-        error = "Option " + word + " braucht einen Wert";
-        return std::nullopt;
-      }
-      args.values[word] = words[++i];
+  for (const CommandLineOption& option : *options) {
+    if (option.value) {
+      args.values[option.name] = *option.value;
     } else {
-      error = "Unbekannte Option: " + word;
-      return std::nullopt;
+      args.flags.insert(option.name);
     }
   }
   return args;

@@ -1,4 +1,5 @@
-// Command-line options of zak-cli: "--name value" pairs and bare "--flag"s after the command.
+// Command-line options of zak-cli: "--name value" (or "--name=value") pairs and bare "--flag"s
+// after the command.
 #pragma once
 
 #include <map>
@@ -6,6 +7,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "core/outcome.h"
 
 namespace zak::cli {
 
@@ -15,11 +18,11 @@ struct Arguments {
 };
 
 // Reads the options after the command word. `withValue` and `flags` name the accepted options;
-// anything else, a value option without its value, or an option given twice gives an error
-// message.
-std::optional<Arguments> ParseArguments(const std::vector<std::string>& words,
-                                        const std::set<std::string>& withValue,
-                                        const std::set<std::string>& flags, std::string& error);
+// anything else, a value option without its value, a flag with one, or an option given twice
+// fails.
+Outcome<Arguments> ParseArguments(const std::vector<std::string>& words,
+                                  const std::set<std::string>& withValue,
+                                  const std::set<std::string>& flags);
 
 // The option's whole-number value within [low, high]; `error` says what is wrong otherwise.
 std::optional<int> NumberOption(const Arguments& args, const std::string& name, int low, int high,

@@ -24,9 +24,8 @@ int PlayedMatches(const MatchData& data, int league) {
 }  // namespace
 
 int DownloadCommand(const std::vector<std::string>& words) {
-  std::string error;
-  if (!ParseArguments(words, {}, {}, error)) {
-    std::cerr << "zak-cli download: " << error << "\n";
+  if (const auto args = ParseArguments(words, {}, {}); !args) {
+    std::cerr << "zak-cli download: " << args.message() << "\n";
     return 2;
   }
   PlatformSession session;

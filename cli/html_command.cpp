@@ -9,7 +9,7 @@
 #include "core/local_clock.h"
 #include "core/maker.h"
 #include "league_source.h"
-#include "settings/file_helpers.h"
+#include "output_file.h"
 #include "settings/settings_store.h"
 
 namespace zak::cli {
@@ -37,23 +37,18 @@ int Write(const std::string& text, const Arguments& args) {
     std::cout << text << "\r\n";
     return std::cout.good() ? 0 : 1;
   }
-  // A cron job on a full disk must not leave the web page a cut-off fragment: the old file
-  // stays whole unless the new one was written whole.
-  if (!WriteFileWhole(output->second, text + "\r\n")) {
-    std::cerr << "zak-cli html: Datei konnte nicht geschrieben werden: " << output->second << "\n";
-    return 1;
-  }
-  return 0;
+  // A cron job on a full disk must not leave the web page a cut-off fragment.
+  return WriteOutputFile("html", output->second, text + "\r\n");
 }
 
 }  // namespace
 
 int HtmlCommand(const std::vector<std::string>& words) {
-  std::string error;
   const auto args =
       ParseArguments(words, {"--season", "--league", "--day", "--favourite", "--output"},
-                     {"--table", "--match-day"}, error);
-  if (!args) return Refuse(error);
+                     {"--table", "--match-day"});
+  if (!args) return Refuse(args.message());
+  std::string error;
   const auto league = NumberOption(*args, "--league", 0, kLeagueCount - 1, error);
   const auto day = league ? DayOption(*args, *league, error) : std::nullopt;
   if (!error.empty()) return Refuse(error);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 #include "core/local_clock.h"
 #include "core/scrambling.h"
@@ -54,20 +55,26 @@ int ReadLeague(const std::string& command, const Arguments& args, int league, Ma
                                      : ReadSeasonLeague(command, season->second, league, data);
 }
 
-DateInForce ChooseDate(const std::string& command, const Arguments& args) {
-  const auto given = args.values.find("--date");
-  if (given == args.values.end()) return {true, LocalToday(), false};
-  const std::optional<Date> date = ParseIsoDate(given->second);
-  if (!date) {
-    std::cerr << "zak-cli " << command << ": Option --date erwartet ein Datum JJJJ-MM-TT, nicht \""
-              << given->second << "\"\n";
-    return {false, LocalToday(), false};
+DatedLeague ReadDatedLeague(const std::string& command, const Arguments& args, int league) {
+  DatedLeague read{0, LocalToday(), nullptr};
+  std::optional<Date> replayed;
+  if (const auto given = args.values.find("--date"); given != args.values.end()) {
+    replayed = ParseIsoDate(given->second);
+    if (!replayed) {
+      std::cerr << "zak-cli " << command
+                << ": Option --date erwartet ein Datum JJJJ-MM-TT, nicht \"" << given->second
+                << "\"\n";
+      read.status = 2;
+      return read;
+    }
+    read.today = *replayed;
   }
-  return {true, *date, true};
-}
-
-void AsItStood(const DateInForce& date, MatchData& data) {
-  if (date.replay) WithholdResultsAfter(data, date.today);
+  auto data = std::make_unique<MatchData>();
+  read.status = ReadLeague(command, args, league, *data);
+  if (read.status != 0) return read;
+  if (replayed) WithholdResultsAfter(*data, *replayed);
+  read.data = std::move(data);
+  return read;
 }
 
 }  // namespace zak::cli

@@ -1,7 +1,7 @@
 // Where zak-cli's commands get a league's match data and today's date from.
 #pragma once
 
-#include <optional>
+#include <memory>
 #include <string>
 
 #include "arguments.h"
@@ -13,16 +13,14 @@ namespace zak::cli {
 // download stored in the user's settings. Messages name `command`; gives the exit status.
 int ReadLeague(const std::string& command, const Arguments& args, int league, MatchData& data);
 
-// Today's date: the one given with --date (YYYY-MM-DD), or the clock's. A given date replays the
-// season as it stood at the end of that day (see AsItStood).
-struct DateInForce {
-  bool ok = true;  // false: --date is not a date; a message naming the command was written
+// The league as it stood on the date in force: the one given with --date (YYYY-MM-DD), which
+// replays the season to the end of that day, or the clock's. `status` is the exit status; when
+// it is not 0 a message naming `command` was written and there is no data.
+struct DatedLeague {
+  int status = 0;
   Date today;
-  bool replay = false;
+  std::unique_ptr<MatchData> data;
 };
-DateInForce ChooseDate(const std::string& command, const Arguments& args);
-
-// In a replay, takes the results out of `data` that were not known yet on that day.
-void AsItStood(const DateInForce& date, MatchData& data);
+DatedLeague ReadDatedLeague(const std::string& command, const Arguments& args, int league);
 
 }  // namespace zak::cli

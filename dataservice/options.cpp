@@ -118,24 +118,32 @@ std::optional<HostPort> ParseHostPort(const std::string& text) {
   return HostPort{address, static_cast<std::uint16_t>(*port)};
 }
 
+CommandLineSyntax ServiceSyntax(std::set<std::string> withValue) {
+  return {std::move(withValue),
+          {"--help", "-h"},
+          true,
+          {"--help", "-h"},
+          "unknown option \"{}\"",
+          "{} needs a value",
+          "unknown option \"{}\"",
+          ""};
+}
+
 ParsedOptions ParseOptions(const std::vector<std::string>& args, const ServiceOptions& defaults) {
   ServiceOptions options = defaults;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string name = args[i];
-    if (name == "--help" || name == "-h") return HelpRequested{};
-    std::optional<std::string> value;
-    if (const auto equals = name.find('='); name.starts_with("--") && equals != std::string::npos) {
-      value = name.substr(equals + 1);
-      name.resize(equals);
-    }
-    const auto setter = Setters().find(name);
-    if (setter == Setters().end()) return OptionError{"unknown option \"" + name + "\""};
-    if (!value) {
-      if (i + 1 >= args.size()) return OptionError{name + " needs a value"};
-      value = args[++i];
-    }
-    if (std::string problem = setter->second(options, *value); !problem.empty()) {
-      return OptionError{name + ": " + problem};
+  std::set<std::string> names;
+  for (const auto& [name, setter] : Setters()) names.insert(name);
+  const CommandLineSyntax syntax = ServiceSyntax(std::move(names));
+  // Each option is taken as it comes: the first wrong one is the one reported.
+  CommandLineReader reader(args, syntax);
+  for (;;) {
+    const Outcome<std::optional<CommandLineOption>> next = reader.Next();
+    if (!next) return OptionError{next.message()};
+    if (!*next) break;
+    const CommandLineOption& option = **next;
+    if (!option.value) return HelpRequested{};
+    if (std::string problem = Setters().at(option.name)(options, *option.value); !problem.empty()) {
+      return OptionError{option.name + ": " + problem};
     }
   }
   if (options.publicHost.empty() && IsWildcard(options.bind)) {

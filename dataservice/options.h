@@ -3,9 +3,12 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <variant>
 #include <vector>
+
+#include "core/command_line.h"
 
 namespace zak::dataservice {
 
@@ -41,6 +44,10 @@ struct OptionError {
   std::string message;
 };
 using ParsedOptions = std::variant<ServiceOptions, HelpRequested, OptionError>;
+
+// The grammar of the service's and publish's command lines: `withValue` and "--help" (or "-h"),
+// which ends the reading; an option may come again, its last value counts.
+CommandLineSyntax ServiceSyntax(std::set<std::string> withValue);
 
 // `defaults` supplies the values of options that are not given.
 ParsedOptions ParseOptions(const std::vector<std::string>& args, const ServiceOptions& defaults);

@@ -8,6 +8,7 @@
 #include "core/text_util.h"
 #include "league_answer.h"
 #include "manifest.h"
+#include "options.h"
 #include "read_file.h"
 #include "season_problems.h"
 
@@ -73,24 +74,12 @@ std::string LeagueLine(int league, int matches, const LeagueState& before,
 }  // namespace
 
 ParsedPublishOptions ParsePublishOptions(const std::vector<std::string>& args) {
+  const auto given = ReadCommandLine(args, ServiceSyntax({"--season", "--state"}));
+  if (!given) return given.message();
   PublishOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string name = args[i];
-    if (name == "--help" || name == "-h") return PublishHelp{};
-    std::optional<std::string> value;
-    if (const auto equals = name.find('='); name.starts_with("--") && equals != std::string::npos) {
-      value = name.substr(equals + 1);
-      name.resize(equals);
-    }
-    std::string* field = name == "--season"  ? &options.seasonDir
-                         : name == "--state" ? &options.stateFile
-                                             : nullptr;
-    if (field == nullptr) return "unknown option \"" + name + "\"";
-    if (!value) {
-      if (i + 1 >= args.size()) return name + " needs a value";
-      value = args[++i];
-    }
-    *field = *value;
+  for (const CommandLineOption& option : *given) {
+    if (!option.value) return PublishHelp{};
+    (option.name == "--season" ? options.seasonDir : options.stateFile) = *option.value;
   }
   if (options.seasonDir.empty()) return std::string("--season is required");
   return options;

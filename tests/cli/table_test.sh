@@ -11,6 +11,10 @@ expect_line "Bayern" "$out" "$(printf '1\tBayern München\t34\t25\t4\t5\t80\t18\
 [ "$(wc -l <<<"$out")" -eq 18 ] || fail "18 rows expected"
 [ "$(awk -F'\t' '{print NF}' <<<"$out" | sort -u)" = 10 ] || fail "10 columns"
 
+# "--name=value" is "--name value".
+[ "$("$cli" table --season="$season" --league=0 --day=34 --tsv)" = "$out" ] ||
+  { echo "FAIL: --name=value"; failures=$((failures + 1)); }
+
 out=$("$cli" table --season "$season" --league 1 --day 34 --tsv); check "league 1" $? 0
 expect_line "Ingolstadt" "$out" "$(printf '1\tFC Ingolstadt 04\t34\t17\t13\t4\t53\t32\t21\t64')"
 aalen=$(grep -F 'VfR Aalen' <<<"$out" | awk -F'\t' '{print $4*3+$5-$10}')

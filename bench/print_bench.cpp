@@ -1,15 +1,13 @@
 // One printout of the 1. Bundesliga's last match day and table into a PDF on A4, as the print
-// command makes it after the dialog; and the same lines as text alone.
+// commands and zak-cli print make it; and the same lines as text alone.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QPrinter>
-#include <QTemporaryDir>
+#include <QGuiApplication>
 #include <memory>
 
 #include "core/printed_layout.h"
 #include "core/season_file.h"
-#include "ui/print/print_league.h"
+#include "ui/drawing/print_pdf.h"
 
 namespace zak {
 namespace {
@@ -28,16 +26,11 @@ struct Season {
 
 void BM_PrintTableAndMatchDayToPdf(benchmark::State& state) {
   const Season season;
-  QTemporaryDir folder;
-  const QString pdf = folder.filePath("druck.pdf");
+  const PrintRequest request{34, 0, true, true};
   for (auto _ : state) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    if (!ui::PrintLeagueOn(printer, {*season.data, season.colours, kNow}, {34, 0, true, true})) {
-      state.SkipWithError("printing failed");
-    }
+    const auto pdf = ui::RenderPdf(PrintLeagueLines(*season.data, season.colours, request, kNow),
+                                   ui::A4Paper(QString::fromStdString(PrintJobName(34, 0))));
+    if (!pdf) state.SkipWithError("printing failed");
   }
 }
 BENCHMARK(BM_PrintTableAndMatchDayToPdf)->Unit(benchmark::kMillisecond);
@@ -56,7 +49,7 @@ BENCHMARK(BM_PrintedLinesOnly)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
+  QGuiApplication application(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 
 #include "core/program_data.h"
-#include "ui/stats/chart_painting.h"
+#include "ui/drawing/chart_painting.h"
 #include "ui/stats/frm_stats.h"
 #include "whole_season.h"
 
@@ -32,15 +32,20 @@ ui::StatsDate MidSeason() {
   return {[] { return kMidSeason; }, true};
 }
 
-// The real window: created, loaded (the loading step called at once instead of after its
-// timer) and its chart painted.
+// The window's start: loaded, shown and its position history computed (the loading step
+// called at once instead of after its timer).
+void Open(ui::FrmStats& stats) {
+  stats.Form_Load();
+  stats.show();
+  stats.Timer1_Timer();
+}
+
+// The real window: created, opened and its chart painted.
 void BM_OpenToFirstChart(benchmark::State& state) {
   const auto data = SeasonData();
   for (auto _ : state) {
     ui::FrmStats stats(*data, MidSeason(), 0, nullptr);
-    stats.Form_Load();
-    stats.show();
-    stats.Timer1_Timer();
+    Open(stats);
     stats.findChild<QWidget*>("Picture1")->repaint();
     benchmark::DoNotOptimize(stats.loaded());
   }
@@ -50,9 +55,7 @@ BENCHMARK(BM_OpenToFirstChart)->Unit(benchmark::kMillisecond);
 void BM_RedrawForAnotherClub(benchmark::State& state) {
   const auto data = SeasonData();
   ui::FrmStats stats(*data, MidSeason(), 0, nullptr);
-  stats.Form_Load();
-  stats.show();
-  stats.Timer1_Timer();
+  Open(stats);
   auto* teams = stats.findChild<QComboBox*>("cmbTeam");
   auto* picture = stats.findChild<QWidget*>("Picture1");
   int team = 0;
@@ -68,9 +71,7 @@ BENCHMARK(BM_RedrawForAnotherClub)->Unit(benchmark::kMicrosecond);
 void BM_RedrawWithoutStoring(benchmark::State& state) {
   const auto data = SeasonData();
   ui::FrmStats stats(*data, MidSeason(), 0, nullptr);
-  stats.Form_Load();
-  stats.show();
-  stats.Timer1_Timer();
+  Open(stats);
   auto* picture = static_cast<ui::PositionChartView*>(stats.findChild<QWidget*>("Picture1"));
   int team = 0;
   for (auto _ : state) {

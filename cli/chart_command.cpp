@@ -1,7 +1,5 @@
 // zak-cli chart: one club's position chart as an SVG or PNG file, painted by the statistics
 // window's own code, for a club's web site.
-#include <QGuiApplication>
-#include <cstdlib>
 #include <iostream>
 #include <memory>
 
@@ -9,8 +7,9 @@
 #include "commands.h"
 #include "core/team_statistics.h"
 #include "league_source.h"
-#include "settings/file_helpers.h"
-#include "ui/stats/chart_painting.h"
+#include "output_file.h"
+#include "painting_application.h"
+#include "ui/drawing/chart_painting.h"
 
 namespace zak::cli {
 namespace {
@@ -35,19 +34,6 @@ int FindClub(int league, const std::string& club) {
   return -1;
 }
 
-// Painting text needs a GUI application; without a display it paints off screen.
-std::unique_ptr<QGuiApplication> PaintingApplication() {
-  if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr &&
-      std::getenv("QT_QPA_PLATFORM") == nullptr) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  }
-  static int argc = 1;
-  static char name[] = "zak-cli";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-// Each file is painted in memory and written whole: a full disk leaves last week's chart.
 int WriteFiles(const Arguments& args, const PositionChart& chart, const std::string& title) {
   const auto app = PaintingApplication();
   for (const char* option : {"--svg", "--png"}) {
@@ -56,10 +42,10 @@ int WriteFiles(const Arguments& args, const PositionChart& chart, const std::str
     const QByteArray bytes = std::string(option) == "--svg"
                                  ? ui::ChartSvg(chart, QString::fromStdString(title))
                                  : ui::ChartPng(chart);
-    if (bytes.isEmpty() ||
-        !WriteFileWhole(path->second, std::string_view(bytes.constData(), bytes.size()))) {
-      std::cerr << "zak-cli chart: Datei konnte nicht geschrieben werden: " << path->second << "\n";
-      return 1;
+    if (const int status = WriteOutputFile("chart", path->second,
+                                           std::string_view(bytes.constData(), bytes.size()));
+        status != 0) {
+      return status;
     }
   }
   return 0;
@@ -68,13 +54,13 @@ int WriteFiles(const Arguments& args, const PositionChart& chart, const std::str
 }  // namespace
 
 int ChartCommand(const std::vector<std::string>& words) {
-  std::string error;
-  const auto args = ParseArguments(
-      words, {"--season", "--league", "--club", "--date", "--svg", "--png"}, {}, error);
+  const auto args =
+      ParseArguments(words, {"--season", "--league", "--club", "--date", "--svg", "--png"}, {});
   if (!args) {
-    std::cerr << "zak-cli chart: " << error << "\n";
+    std::cerr << "zak-cli chart: " << args.message() << "\n";
     return 2;
   }
+  std::string error;
   const auto league = NumberOption(*args, "--league", 0, kLeagueCount - 1, error);
   if (error.empty() && !league) error = "Option --league fehlt";
   if (error.empty() && !args->values.contains("--club")) error = "Option --club fehlt";
@@ -88,19 +74,14 @@ int ChartCommand(const std::vector<std::string>& words) {
   const std::string& club = args->values.at("--club");
   const int team = FindClub(*league, club);
   if (team < 0) return 2;
-  const DateInForce date = ChooseDate("chart", *args);
-  if (!date.ok) return 2;
-
-  auto data = std::make_unique<MatchData>();
-  const int status = ReadLeague("chart", *args, *league, *data);
-  if (status != 0) return status;
-  AsItStood(date, *data);
+  const DatedLeague read = ReadDatedLeague("chart", *args, *league);
+  if (read.status != 0) return read.status;
   auto history = std::make_unique<PositionHistory>();
-  CalculatePositionHistory(*history, *data, date.today, {});
+  CalculatePositionHistory(*history, *read.data, read.today, {});
   RankColourTable colours;
   InitRankColours(colours);
   const PositionChart chart =
-      BuildPositionChart(*history, *data, colours, *league, team, date.today);
+      BuildPositionChart(*history, *read.data, colours, *league, team, read.today);
   return WriteFiles(*args, chart, club + " - " + GetLeagueName(*league, true));
 }
 

@@ -6,8 +6,8 @@
 #include <QSvgGenerator>
 #include <cmath>
 
+#include "twip_units.h"
 #include "ui/components/fonts.h"
-#include "ui/components/twips.h"
 
 namespace zak::ui {
 namespace {

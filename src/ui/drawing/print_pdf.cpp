@@ -67,6 +67,15 @@ class LineWriter {
 
 }  // namespace
 
+PdfPaper A4Paper(const QString& title) {
+  return {QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                      QPageLayout::Point),
+          1200,
+          {},
+          1,
+          title};
+}
+
 Outcome<QByteArray> RenderPdf(const PrintLines& lines, const PdfPaper& paper) {
   QByteArray bytes;
   QBuffer buffer(&bytes);

@@ -22,6 +22,10 @@ struct PdfPaper {
   QString title;      // the document's title
 };
 
+// A4 upright with margins of 10 points, at the printer's 1200 dots per inch: the paper of a
+// PDF printer before the print dialog changes it.
+PdfPaper A4Paper(const QString& title);
+
 Outcome<QByteArray> RenderPdf(const PrintLines& lines, const PdfPaper& paper);
 
 }  // namespace zak::ui

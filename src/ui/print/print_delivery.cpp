@@ -3,8 +3,8 @@
 #include <QPrintEngine>
 
 #include "cups_job.h"
-#include "print_pdf.h"
 #include "settings/file_helpers.h"
+#include "ui/drawing/print_pdf.h"
 
 namespace zak::ui {
 namespace {

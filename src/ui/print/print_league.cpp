@@ -1,22 +1,9 @@
 #include "print_league.h"
 
 #include "print_delivery.h"
-#include "print_pdf.h"
 #include "ui/components/cls_common_dialog.h"
 
 namespace zak::ui {
-
-QByteArray PrintLeaguePdf(const QPrinter& layout, const PrintSources& sources,
-                          const PrintRequest& request) {
-  const Outcome<QByteArray> pdf =
-      RenderPdf(PrintLeagueLines(sources.matchData, sources.rankColour, request, sources.now),
-                {layout.pageLayout(),
-                 layout.resolution(),
-                 {},
-                 1,
-                 QString::fromStdString(PrintJobName(request.day, request.league))});
-  return pdf ? *pdf : QByteArray();
-}
 
 void PrintLeague(const PrintRequest& request, const MatchData& matchData,
                  const RankColourTable& rankColour, const PrintClock& now, MessageSink& messages) {

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QPointer>
 
-#include "chart_painting.h"
 #include "core/season_replay.h"
 #include "settings/settings_store.h"
 #include "ui/components/escape_closes.h"
@@ -15,6 +14,7 @@
 #include "ui/components/window_frame.h"
 #include "ui/components/window_placement.h"
 #include "ui/components/window_title.h"
+#include "ui/drawing/chart_painting.h"
 
 namespace zak::ui {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <QPainter>
 
-#include "chart_painting.h"
 #include "core/spoken_texts.h"
 #include "ui/components/qt_text.h"
 #include "ui/components/reader_tree.h"
+#include "ui/drawing/chart_painting.h"
 
 namespace zak::ui {
 

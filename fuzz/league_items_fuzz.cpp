@@ -10,27 +10,26 @@ using namespace zak;
 using namespace zak::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-  if (size == 0) return 0;
-  const int league = bytes[0] % kLeagueCount;
-  const std::string_view answer = Text(bytes + 1, size - 1);
+  const auto input = LeagueInputOf(bytes, size);
+  if (!input) return 0;
+  const auto [league, answer] = *input;
 
-  const LeagueAnswer split = SplitLeagueAnswer(answer);
+  const LeagueAnswerParts split = SplitLeagueAnswer(answer);
   Require(answer.starts_with(split.data), "the data part is where the answer starts");
   if (split.updateCount) {
     Require(answer.substr(split.data.size(), 2) == "<>", "a count follows \"<>\"");
   }
 
-  static MatchData* const data = new MatchData;
-  static MatchData* const again = new MatchData;
-  PlaceMarker(*data, league);
-  const int written = ParseLeagueItems(split.data, *data, league);
+  const auto [data, again] = ScratchMatchData();
+  PlaceMarker(data, league);
+  const int written = ParseLeagueItems(split.data, data, league);
   Require(written >= 0 && written <= kDaySlots * kMatchSlots, "at most 380 records");
-  Require(MarkerIntact(*data, league), "parsing stays inside its league");
-  RequireSoundRecords(*data, league);
+  Require(MarkerIntact(data, league), "parsing stays inside its league");
+  RequireSoundRecords(data, league);
 
   // The same text read again gives the same records: nothing depends on what was there before.
-  PlaceMarker(*again, league);
-  Require(ParseLeagueItems(split.data, *again, league) == written, "reading is repeatable");
-  Require(SameLeague(*data, *again, league), "reading is repeatable");
+  PlaceMarker(again, league);
+  Require(ParseLeagueItems(split.data, again, league) == written, "reading is repeatable");
+  Require(SameLeague(data, again, league), "reading is repeatable");
   return 0;
 }

@@ -13,21 +13,21 @@ using namespace zak;
 using namespace zak::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-  if (size == 0) return 0;
-  const int league = bytes[0] % kLeagueCount;
-  static MatchData* const data = new MatchData;
-  static MatchData* const received = new MatchData;
-  PlaceMarker(*data, league);
-  const SeasonReadResult read = ReadSeasonText(Text(bytes + 1, size - 1), "f", *data, league);
-  Require(MarkerIntact(*data, league), "reading stays inside its league");
-  RequireSoundRecords(*data, league);
+  const auto input = LeagueInputOf(bytes, size);
+  if (!input) return 0;
+  const int league = input->league;
+  const auto [data, received] = ScratchMatchData();
+  PlaceMarker(data, league);
+  const SeasonReadResult read = ReadSeasonText(input->text, "f", data, league);
+  Require(MarkerIntact(data, league), "reading stays inside its league");
+  RequireSoundRecords(data, league);
   if (read.matches == 0) return 0;
 
   const std::string wire =
-      dataservice::LeagueAnswerBytes(dataservice::LeagueDataBytes(*data, league), 7);
-  const LeagueAnswer answer = SplitLeagueAnswer(FromWindows1252(ShiftBytes(wire)));
+      dataservice::LeagueAnswerBytes(dataservice::LeagueDataBytes(data, league), 7);
+  const LeagueAnswerParts answer = SplitLeagueAnswer(FromWindows1252(ShiftBytes(wire)));
   Require(answer.updateCount == 7, "the count arrives");
-  Require(ParseLeagueItems(answer.data, *received, league) == read.matches, "every match arrives");
-  Require(SameLeague(*data, *received, league), "every match arrives unchanged");
+  Require(ParseLeagueItems(answer.data, received, league) == read.matches, "every match arrives");
+  Require(SameLeague(data, received, league), "every match arrives unchanged");
   return 0;
 }

@@ -12,8 +12,8 @@
 #include "settings/settings_store.h"
 #include "support/controls.h"
 #include "ui/components/window_title.h"
+#include "ui/drawing/chart_painting.h"
 #include "ui/main/main_window_session.h"
-#include "ui/stats/chart_painting.h"
 
 using zak::testing::Control;
 using zak::testing::MainWindowSession;

@@ -12,16 +12,12 @@
 using namespace zak;
 using namespace zak::fuzz;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-  const auto input = LeagueInputOf(bytes, size);
-  if (!input) return 0;
-  const int league = input->league;
-  const auto [data, received] = ScratchMatchData();
-  PlaceMarker(data, league);
-  const SeasonReadResult read = ReadSeasonText(input->text, "f", data, league);
+void zak::fuzz::FuzzLeague(int league, std::string_view text, MatchData& data,
+                           MatchData& received) {
+  const SeasonReadResult read = ReadSeasonText(text, "f", data, league);
   Require(MarkerIntact(data, league), "reading stays inside its league");
   RequireSoundRecords(data, league);
-  if (read.matches == 0) return 0;
+  if (read.matches == 0) return;
 
   const std::string wire =
       dataservice::LeagueAnswerBytes(dataservice::LeagueDataBytes(data, league), 7);
@@ -29,5 +25,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   Require(answer.updateCount == 7, "the count arrives");
   Require(ParseLeagueItems(answer.data, received, league) == read.matches, "every match arrives");
   Require(SameLeague(data, received, league), "every match arrives unchanged");
-  return 0;
 }

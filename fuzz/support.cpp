@@ -13,12 +13,6 @@ int MarkerLeague(int league) { return (league + 1) % kLeagueCount; }
 
 }  // namespace
 
-TwoMatchData ScratchMatchData() {
-  static MatchData* const first = new MatchData;
-  static MatchData* const second = new MatchData;
-  return {*first, *second};
-}
-
 void Fail(std::string_view what) {
   std::fprintf(stderr, "invariant broken: %.*s\n", static_cast<int>(what.size()), what.data());
   std::abort();

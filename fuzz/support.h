@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "core/match_data.h"
@@ -21,23 +20,10 @@ inline std::string_view Text(const std::uint8_t* data, std::size_t size) {
   return {reinterpret_cast<const char*>(data), size};
 }
 
-// The input of a harness about one league: the first byte picks the league, the rest is the
-// text; nothing for an empty input.
-struct LeagueInput {
-  int league = 0;
-  std::string_view text;
-};
-inline std::optional<LeagueInput> LeagueInputOf(const std::uint8_t* data, std::size_t size) {
-  if (size == 0) return std::nullopt;
-  return LeagueInput{data[0] % kLeagueCount, Text(data + 1, size - 1)};
-}
-
-// Two match data that live across inputs (a MatchData is large): for a first and a second read.
-struct TwoMatchData {
-  MatchData& first;
-  MatchData& second;
-};
-TwoMatchData ScratchMatchData();
+// A harness about one league defines this; league_entry.cpp hands it every input of at least
+// one byte: the league the first byte picks, the rest as `text`, and two match data that live
+// across inputs (a MatchData is large), `data` with a marker outside the league (PlaceMarker).
+void FuzzLeague(int league, std::string_view text, MatchData& data, MatchData& again);
 
 // A played record has both goals in 0..32767; a record without a result has none played.
 void RequireSoundRecords(const MatchData& data, int league);

@@ -35,6 +35,16 @@ std::string Banner(const HtmlAddresses& addresses) {
          addresses.bannerLogo + "\" /></a></td></tr></table><br /><br />";
 }
 
+// The end of a fragment's rows: the banner and the closing comment line, then an empty line.
+std::string FragmentEnd(const HtmlAddresses& addresses, std::string_view name) {
+  std::string out = "</table>" + Banner(addresses);
+  out += kLineEnd;
+  out += "<!-- " + std::string(name) + " ENDE -->";
+  out += kLineEnd;
+  out += kLineEnd;
+  return out;
+}
+
 constexpr std::string_view kTableHeader =
     "<table cellspacing=\"1px\" style=\"width:540px; border:1px solid #000000; "
     "font-family:Arial; font-size:10pt\"><tr style=\"background-color:#000000; "
@@ -150,12 +160,7 @@ std::string BuildTableHtml(const HtmlSource& source, int league, int dayIndex, i
   for (const int t : SlotsInTableOrder(now, league)) {
     out += TableRow(source, league, now[league][t], trends[t], t == favourite);
   }
-  out += "</table>" + Banner(source.addresses);
-  out += kLineEnd;
-  out += "<!-- Tabelle ENDE -->";
-  out += kLineEnd;
-  out += kLineEnd;
-  return out;
+  return out + FragmentEnd(source.addresses, "Tabelle");
 }
 
 std::string BuildMatchDayHtml(const HtmlSource& source, int league, int dayIndex, int favourite) {
@@ -172,12 +177,7 @@ std::string BuildMatchDayHtml(const HtmlSource& source, int league, int dayIndex
   for (int m = 0; m < GetMatchCount(league); ++m) {
     out += MatchRow(source, table, league, source.data(m, league, dayIndex), favouriteName);
   }
-  out += "</table>" + Banner(source.addresses);
-  out += kLineEnd;
-  out += "<!-- Spieltag ENDE -->";
-  out += kLineEnd;
-  out += kLineEnd;
-  return out;
+  return out + FragmentEnd(source.addresses, "Spieltag");
 }
 
 }  // namespace zak

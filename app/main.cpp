@@ -16,13 +16,15 @@
 
 namespace {
 
-// The clocks from the command line; nothing when it holds anything but a valid --date.
-std::optional<zak::ui::WindowClocks> ClocksFromArguments(const QStringList& arguments) {
+// The clocks from the command line; a failure with the usage line when it holds anything but a
+// valid --date.
+zak::Outcome<zak::ui::WindowClocks> ClocksFromArguments(const QStringList& arguments) {
   zak::ui::WindowClocks clocks{zak::LocalToday, zak::LocalNow};
   if (arguments.size() == 1) return clocks;
-  if (arguments.size() != 3 || arguments[1] != "--date") return std::nullopt;
-  const std::optional<zak::Date> given = zak::ParseIsoDate(arguments[2].toStdString());
-  if (!given) return std::nullopt;
+  const zak::Failure usage = zak::Fail("Aufruf: zak [--date JJJJ-MM-TT]");
+  if (arguments.size() != 3 || arguments[1] != "--date") return usage;
+  const zak::Outcome<zak::Date> given = zak::ParseIsoDate(arguments[2].toStdString());
+  if (!given) return usage;
   // The real today is no replay.
   if (*given != zak::LocalToday()) {
     clocks.today = [date = *given] { return date; };
@@ -36,10 +38,9 @@ std::optional<zak::ui::WindowClocks> ClocksFromArguments(const QStringList& argu
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setDesktopFileName(ZAK_DESKTOP_FILE);
-  const std::optional<zak::ui::WindowClocks> clocks =
-      ClocksFromArguments(QApplication::arguments());
+  const zak::Outcome<zak::ui::WindowClocks> clocks = ClocksFromArguments(QApplication::arguments());
   if (!clocks) {
-    std::cerr << "Aufruf: zak [--date JJJJ-MM-TT]\n";
+    std::cerr << clocks.message() << "\n";
     return 2;
   }
   // A second program on the store would write its leagues over this one's edits.

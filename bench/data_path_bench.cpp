@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <memory>
 
 #include "core/scrambling.h"
@@ -34,9 +35,10 @@ struct FilledStore {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
     for (int league = 0; league < kLeagueCount; ++league) {
       const int source = league % 3;
-      ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, source), *season, source);
+      if (!ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, source), *season, source)) std::abort();
       std::string text = EncodeStoredLeague(*season, source);
-      SaveSettingValue(kSectionData, LeagueDataKey(league), ScrambleSetting(text));
+      if (!SaveSettingValue(kSectionData, LeagueDataKey(league), ScrambleSetting(text)))
+        std::abort();
     }
   }
   QTemporaryDir dir;
@@ -57,7 +59,11 @@ BENCHMARK(BM_GetSettingValue);
 void BM_SaveSettingValue(benchmark::State& state) {
   Store();
   int league = 0;
-  for (auto _ : state) SaveSettingValue(kSectionStart, "liga", std::to_string(++league % 8));
+  for (auto _ : state) {
+    if (!SaveSettingValue(kSectionStart, "liga", std::to_string(++league % 8))) {
+      state.SkipWithError("the store cannot be written");
+    }
+  }
 }
 BENCHMARK(BM_SaveSettingValue)->Unit(benchmark::kMicrosecond);
 
@@ -89,7 +95,7 @@ void BM_RequestLeagueData(benchmark::State& state) {
     state.SkipWithError("zak-dataservice does not start");
     return;
   }
-  SaveSettingValue(kSectionServer, "Host", service.host());
+  if (!SaveSettingValue(kSectionServer, "Host", service.host())) std::abort();
   auto data = std::make_unique<ProgramData>();
   LoadOptions(*data);
   data->identity = {"00-1A-2B-3C-4D-5E", "BENCH", 18};

@@ -3,6 +3,7 @@
 // Budget: under 1 ms for both.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <memory>
 
 #include "core/html_fragments.h"
@@ -14,7 +15,7 @@ namespace {
 void BM_BothFragmentsOfOneLeague(benchmark::State& state) {
   const int league = static_cast<int>(state.range(0));
   auto data = std::make_unique<MatchData>();
-  ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, league), *data, league);
+  if (!ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, league), *data, league)) std::abort();
   RankColourTable colours;
   InitRankColours(colours);
   const HtmlSource source{*data, colours, HtmlAddresses::ForHost("127.0.0.1:8014")};

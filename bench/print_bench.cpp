@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
+#include <cstdlib>
 #include <memory>
 
 #include "core/printed_layout.h"
@@ -17,7 +18,7 @@ const std::chrono::local_seconds kNow =
 
 struct Season {
   Season() {
-    ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, 0), *data, 0);
+    if (!ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, 0), *data, 0)) std::abort();
     InitRankColours(colours);
   }
   std::unique_ptr<MatchData> data = std::make_unique<MatchData>();

@@ -3,6 +3,7 @@
 // costs what a full one costs.
 #pragma once
 
+#include <cstdlib>
 #include <memory>
 
 #include "core/season_file.h"
@@ -12,7 +13,7 @@ namespace zak {
 inline std::unique_ptr<MatchData> WholeSeason() {
   auto data = std::make_unique<MatchData>();
   for (int league = 0; league <= 2; ++league) {
-    ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, league), *data, league);
+    if (!ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, league), *data, league)) std::abort();
   }
   TeamTable names{};
   FillTeamCatalogue(names, 0);

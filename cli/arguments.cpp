@@ -30,21 +30,27 @@ Outcome<Arguments> ParseArguments(const std::vector<std::string>& words,
   return args;
 }
 
-std::optional<int> NumberOption(const Arguments& args, const std::string& name, int low, int high,
-                                std::string& error) {
+Outcome<std::optional<int>> NumberOption(const Arguments& args, const std::string& name, int low,
+                                         int high) {
   const auto found = args.values.find(name);
-  if (found == args.values.end()) return std::nullopt;
+  if (found == args.values.end()) return std::optional<int>();
   const auto number = ParseInt32(found->second);
   if (!number || *number < low || *number > high) {
-    error = "Option " + name + " erwartet eine Zahl von " + std::to_string(low) + " bis " +
-            std::to_string(high) + ", nicht \"" + found->second + "\"";
-    return std::nullopt;
+    return Fail("Option " + name + " erwartet eine Zahl von " + std::to_string(low) + " bis " +
+                std::to_string(high) + ", nicht \"" + found->second + "\"");
   }
-  return *number;
+  return std::optional<int>(*number);
 }
 
-std::optional<int> DayOption(const Arguments& args, int league, std::string& error) {
-  return NumberOption(args, "--day", 1, GetDayCount(league), error);
+Outcome<int> LeagueOption(const Arguments& args) {
+  const Outcome<std::optional<int>> league = NumberOption(args, "--league", 0, kLeagueCount - 1);
+  if (!league) return league.failure();
+  if (!*league) return Fail("Option --league fehlt");
+  return **league;
+}
+
+Outcome<std::optional<int>> DayOption(const Arguments& args, int league) {
+  return NumberOption(args, "--day", 1, GetDayCount(league));
 }
 
 }  // namespace zak::cli

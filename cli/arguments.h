@@ -24,11 +24,15 @@ Outcome<Arguments> ParseArguments(const std::vector<std::string>& words,
                                   const std::set<std::string>& withValue,
                                   const std::set<std::string>& flags);
 
-// The option's whole-number value within [low, high]; `error` says what is wrong otherwise.
-std::optional<int> NumberOption(const Arguments& args, const std::string& name, int low, int high,
-                                std::string& error);
+// The option's whole-number value within [low, high], nothing when it is not given; a failure
+// that says what is wrong otherwise.
+Outcome<std::optional<int>> NumberOption(const Arguments& args, const std::string& name, int low,
+                                         int high);
+
+// --league: a league index 0..7, which every command that shows a league needs.
+Outcome<int> LeagueOption(const Arguments& args);
 
 // --day: a match day of the league, 1 up to its number of match days.
-std::optional<int> DayOption(const Arguments& args, int league, std::string& error);
+Outcome<std::optional<int>> DayOption(const Arguments& args, int league);
 
 }  // namespace zak::cli

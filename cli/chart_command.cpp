@@ -14,6 +14,11 @@
 namespace zak::cli {
 namespace {
 
+int Refuse(const std::string& error) {
+  std::cerr << "zak-cli chart: " << error << "\n";
+  return 2;
+}
+
 std::vector<std::string> ClubNames(int league) {
   TeamTable names{};
   FillTeamCatalogue(names, league);
@@ -56,20 +61,12 @@ int WriteFiles(const Arguments& args, const PositionChart& chart, const std::str
 int ChartCommand(const std::vector<std::string>& words) {
   const auto args =
       ParseArguments(words, {"--season", "--league", "--club", "--date", "--svg", "--png"}, {});
-  if (!args) {
-    std::cerr << "zak-cli chart: " << args.message() << "\n";
-    return 2;
-  }
-  std::string error;
-  const auto league = NumberOption(*args, "--league", 0, kLeagueCount - 1, error);
-  if (error.empty() && !league) error = "Option --league fehlt";
-  if (error.empty() && !args->values.contains("--club")) error = "Option --club fehlt";
-  if (error.empty() && !args->values.contains("--svg") && !args->values.contains("--png")) {
-    error = "Option --svg oder --png fehlt";
-  }
-  if (!error.empty()) {
-    std::cerr << "zak-cli chart: " << error << "\n";
-    return 2;
+  if (!args) return Refuse(args.message());
+  const Outcome<int> league = LeagueOption(*args);
+  if (!league) return Refuse(league.message());
+  if (!args->values.contains("--club")) return Refuse("Option --club fehlt");
+  if (!args->values.contains("--svg") && !args->values.contains("--png")) {
+    return Refuse("Option --svg oder --png fehlt");
   }
   const std::string& club = args->values.at("--club");
   const int team = FindClub(*league, club);

@@ -29,8 +29,8 @@ int DownloadCommand(const std::vector<std::string>& words) {
     return 2;
   }
   PlatformSession session;
-  if (!session.refusal().empty()) {
-    std::cerr << "zak-cli download: " << session.refusal() << " Es wird nichts geladen.\n";
+  if (!session.held()) {
+    std::cerr << "zak-cli download: " << session.held().message() << " Es wird nichts geladen.\n";
     return 1;
   }
   ProgramData& data = session.data();
@@ -41,19 +41,19 @@ int DownloadCommand(const std::vector<std::string>& words) {
   if (data.options.AutoDownload && context.gateway.IsInternetConnected()) {
     for (int league = 0; league < kLeagueCount; ++league) {
       LeagueSource source = LeagueSource::kNone;
-      const bool ok = LoadLeague(context, data.teamTable, session.statusBar(), league, true,
-                                 data.serverUpdateCount[league], &source);
+      const Outcome<void> loaded = LoadLeague(context, data.teamTable, session.statusBar(), league,
+                                              true, data.serverUpdateCount[league], &source);
       downloaded[league] = source == LeagueSource::kService;
-      if (!ok) break;
+      if (!loaded) break;
     }
   }
 
   bool allUsable = true;
   for (int league = 0; league < kLeagueCount; ++league) {
     LeagueSource source = LeagueSource::kNone;
-    const bool ok =
+    const Outcome<void> loaded =
         LoadLeague(context, data.teamTable, session.statusBar(), league, false, 0, &source);
-    allUsable = allUsable && ok;
+    allUsable = allUsable && loaded;
     const char* from = source == LeagueSource::kNone                            ? "keine Daten"
                        : downloaded[league] || source == LeagueSource::kService ? "Datendienst"
                                                                                 : "gespeichert";

@@ -48,11 +48,10 @@ int HtmlCommand(const std::vector<std::string>& words) {
       ParseArguments(words, {"--season", "--league", "--day", "--favourite", "--output"},
                      {"--table", "--match-day"});
   if (!args) return Refuse(args.message());
-  std::string error;
-  const auto league = NumberOption(*args, "--league", 0, kLeagueCount - 1, error);
-  const auto day = league ? DayOption(*args, *league, error) : std::nullopt;
-  if (!error.empty()) return Refuse(error);
-  if (!league) return Refuse("Option --league fehlt");
+  const Outcome<int> league = LeagueOption(*args);
+  if (!league) return Refuse(league.message());
+  const Outcome<std::optional<int>> day = DayOption(*args, *league);
+  if (!day) return Refuse(day.message());
   int favourite = -1;
   if (const auto club = args->values.find("--favourite"); club != args->values.end()) {
     favourite = FavouriteSlot(*league, club->second);
@@ -61,7 +60,7 @@ int HtmlCommand(const std::vector<std::string>& words) {
 
   auto data = std::make_unique<MatchData>();
   if (const int status = ReadLeague("html", *args, *league, *data); status != 0) return status;
-  const int dayIndex = (day ? *day : GetCurrentDay(*data, *league, false, LocalToday())) - 1;
+  const int dayIndex = (*day ? **day : GetCurrentDay(*data, *league, false, LocalToday())) - 1;
 
   RankColourTable colours;
   InitRankColours(colours);

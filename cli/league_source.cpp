@@ -25,18 +25,21 @@ int ReadSeasonLeague(const std::string& command, const std::string& folder, int 
   }
   const std::string path = SeasonFilePath(folder, league);
   if (!std::filesystem::exists(path, ec)) return 0;
-  const SeasonReadResult read = ReadSeasonFile(path, data, league);
-  for (const std::string& message : read.errors) std::cerr << message << "\n";
-  return read.ok() ? 0 : 1;
+  const Outcome<int> read = ReadSeasonFile(path, data, league);
+  if (read) return 0;
+  std::cerr << read.message() << "\n";
+  return 1;
 }
 
 // The league's copy in the user's settings store, as the program stored it after a download.
 // Without one, or with a damaged one, the season that came with the program. Only reads: the
 // store stays as it was, byte for byte.
 int ReadStoredLeague(const std::string& command, int league, MatchData& data) {
-  if (const auto notice = TakeStoreFailureNotice()) std::cerr << "Warnung: " << *notice << "\n";
+  if (const Outcome<void> store = TakeStoreFailure(); !store) {
+    std::cerr << "Warnung: " << store.message() << "\n";
+  }
   const std::string stored = GetSettingValue(kSectionData, LeagueDataKey(league), "");
-  if (!stored.empty() && DecodeStoredLeague(ScrambleSetting(stored), data, league).ok) return 0;
+  if (!stored.empty() && DecodeStoredLeague(ScrambleSetting(stored), data, league)) return 0;
   data.ClearLeague(league);
   const std::string folder = BundledSeasonFolder();
   std::cerr << "zak-cli " << command << ": "
@@ -59,15 +62,16 @@ DatedLeague ReadDatedLeague(const std::string& command, const Arguments& args, i
   DatedLeague read{0, LocalToday(), nullptr};
   std::optional<Date> replayed;
   if (const auto given = args.values.find("--date"); given != args.values.end()) {
-    replayed = ParseIsoDate(given->second);
-    if (!replayed) {
+    const Outcome<Date> date = ParseIsoDate(given->second);
+    if (!date) {
       std::cerr << "zak-cli " << command
                 << ": Option --date erwartet ein Datum JJJJ-MM-TT, nicht \"" << given->second
                 << "\"\n";
       read.status = 2;
       return read;
     }
-    read.today = *replayed;
+    replayed = *date;
+    read.today = *date;
   }
   auto data = std::make_unique<MatchData>();
   read.status = ReadLeague(command, args, league, *data);

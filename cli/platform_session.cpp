@@ -24,17 +24,18 @@ PlatformSession::PlatformSession() : data_(std::make_unique<ProgramData>()) {
   if (hold) {
     hold_ = std::move(hold).value();
     LoadOptions(*data_);
-    CompleteIdentity(data_->identity);
+    // A value that cannot be stored is told below, with the store's other failures.
+    [[maybe_unused]] const Outcome<void> identity = CompleteIdentity(data_->identity);
   } else {
-    refusal_ = hold.message();
+    held_ = hold.failure();
   }
   gateway_ = std::make_unique<HttpGateway>(data_->options, data_->identity, LocalNow);
   context_ = std::make_unique<ServiceContext>(
       ServiceContext{*data_, *gateway_, messages_, [] { return LocalToday(); }});
   // A damaged settings file is told at once: nothing of this run will be kept.
-  if (!refusal_.empty()) return;
-  if (const auto notice = TakeStoreFailureNotice()) {
-    messages_.ShowMessage(MessageKind::kWarning, *notice, "");
+  if (!held_) return;
+  if (const Outcome<void> store = TakeStoreFailure(); !store) {
+    messages_.ShowMessage(MessageKind::kWarning, store.message(), "");
   }
 }
 

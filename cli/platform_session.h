@@ -32,12 +32,12 @@ class NoStatusBar : public StatusSink {
 class PlatformSession {
  public:
   // Holds the store, loads the options from it and completes the installation identity, as
-  // start-up does. When another program holds the store, nothing is loaded: see refusal().
+  // start-up does. When another program holds the store, nothing is loaded: see held().
   PlatformSession();
   ~PlatformSession();
 
-  // Why the store could not be held ("ZAK 14/15 läuft bereits ..."); empty when it is held.
-  const std::string& refusal() const { return refusal_; }
+  // Whether the store is held; the failure says why not ("ZAK 14/15 läuft bereits ...").
+  const Outcome<void>& held() const { return held_; }
 
   ProgramData& data() { return *data_; }
   ServiceContext& context() { return *context_; }
@@ -49,7 +49,7 @@ class PlatformSession {
   char* argv_[2] = {name_, nullptr};
   QCoreApplication app_{argc_, argv_};
   std::unique_ptr<StoreHold> hold_;
-  std::string refusal_;
+  Outcome<void> held_;
   std::unique_ptr<ProgramData> data_;
   std::unique_ptr<HttpGateway> gateway_;
   StderrMessages messages_;

@@ -34,11 +34,10 @@ int PrintCommand(const std::vector<std::string>& words) {
   const auto args = ParseArguments(words, {"--season", "--league", "--day", "--pdf"},
                                    {"--table", "--match-day", "--text"});
   if (!args) return Refuse(args.message());
-  std::string error;
-  const auto league = NumberOption(*args, "--league", 0, kLeagueCount - 1, error);
-  const auto day = league ? DayOption(*args, *league, error) : std::nullopt;
-  if (!error.empty()) return Refuse(error);
-  if (!league) return Refuse("Option --league fehlt");
+  const Outcome<int> league = LeagueOption(*args);
+  if (!league) return Refuse(league.message());
+  const Outcome<std::optional<int>> day = DayOption(*args, *league);
+  if (!day) return Refuse(day.message());
   const auto pdf = args->values.find("--pdf");
   if ((pdf == args->values.end()) == !args->flags.contains("--text")) {
     return Refuse("genau eine der Optionen --pdf DATEI und --text angeben");
@@ -49,7 +48,7 @@ int PrintCommand(const std::vector<std::string>& words) {
   RankColourTable colours;
   InitRankColours(colours);
   const bool both = !args->flags.contains("--table") && !args->flags.contains("--match-day");
-  const PrintRequest request{day ? *day : GetCurrentDay(*data, *league, false, LocalToday()),
+  const PrintRequest request{*day ? **day : GetCurrentDay(*data, *league, false, LocalToday()),
                              *league, both || args->flags.contains("--table"),
                              both || args->flags.contains("--match-day")};
   const PrintLines lines = PrintLeagueLines(*data, colours, request, LocalNow());

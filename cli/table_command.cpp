@@ -15,17 +15,17 @@ int TableCommand(const std::vector<std::string>& words) {
     std::cerr << "zak-cli table: " << args.message() << "\n";
     return 2;
   }
-  std::string error;
-  const auto league = NumberOption(*args, "--league", 0, kLeagueCount - 1, error);
-  const auto day = league ? DayOption(*args, *league, error) : std::nullopt;
-  if (!error.empty() || !league) {
-    std::cerr << "zak-cli table: " << (error.empty() ? "Option --league fehlt" : error) << "\n";
+  const Outcome<int> league = LeagueOption(*args);
+  const Outcome<std::optional<int>> day =
+      league ? DayOption(*args, *league) : Outcome<std::optional<int>>(std::nullopt);
+  if (!league || !day) {
+    std::cerr << "zak-cli table: " << (!league ? league.message() : day.message()) << "\n";
     return 2;
   }
   const DatedLeague read = ReadDatedLeague("table", *args, *league);
   if (read.status != 0) return read.status;
 
-  std::int16_t upToDay = day ? static_cast<std::int16_t>(*day) : -1;
+  std::int16_t upToDay = *day ? static_cast<std::int16_t>(**day) : -1;
   TeamTable table{};
   CalculateTable(table, *read.data, *league, upToDay, read.today);
   std::cout << (args->flags.contains("--tsv") ? TableAsTsv(table, *league)

@@ -5,6 +5,7 @@
 
 #include "access_log.h"
 #include "core/season_file.h"
+#include "core/text_util.h"
 #include "manifest.h"
 #include "season_problems.h"
 
@@ -114,9 +115,13 @@ LeagueStore::Look LeagueStore::LookAt(int league, LeagueSnapshot& next, bool& co
 bool LeagueStore::Take(int league, const std::string& path, const std::string& bytes,
                        LeagueSnapshot& next, bool& counted) {
   auto data = std::make_unique<MatchData>();
-  const SeasonReadResult read = ReadSeasonText(bytes, path, *data, league);
-  if (!read.ok() || read.matches == 0) {
-    for (const std::string& problem : ProblemsToTell(read.errors, path)) WriteLogLine(problem);
+  const Outcome<int> read = ReadSeasonText(bytes, path, *data, league);
+  if (!read.ok() || *read == 0) {
+    if (!read) {
+      for (const std::string& problem : ProblemsToTell(Split(read.message(), "\n"), path)) {
+        WriteLogLine(problem);
+      }
+    }
     Log(league, path + (read.ok() ? " has no matches" : " has errors") + "; not taken");
     refusals_[league].fetch_add(1, std::memory_order_relaxed);
     return false;
@@ -137,8 +142,7 @@ bool LeagueStore::Take(int league, const std::string& path, const std::string& b
   }
   if (next[league].count == state.count && next[league].published == published) return false;
   next[league] = MakeLeagueAnswer(dataBytes, state.count, published);
-  Log(league,
-      std::to_string(read.matches) + " matches, update count " + std::to_string(state.count));
+  Log(league, std::to_string(*read) + " matches, update count " + std::to_string(state.count));
   return true;
 }
 

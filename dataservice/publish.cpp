@@ -54,12 +54,13 @@ LeagueCheck CheckLeague(const std::string& seasonDir, int league) {
     return Refused("\"" + path + "\" cannot be read (" + read.error + ")");
   }
   auto data = std::make_unique<MatchData>();
-  const SeasonReadResult season = ReadSeasonText(read.file->bytes, path, *data, league);
-  if (!season.ok()) {
-    return Refused(Lines(ProblemsToTell(season.errors, path)) + "\"" + path + "\" has errors");
+  const Outcome<int> season = ReadSeasonText(read.file->bytes, path, *data, league);
+  if (!season) {
+    return Refused(Lines(ProblemsToTell(Split(season.message(), "\n"), path)) + "\"" + path +
+                   "\" has errors");
   }
-  if (season.matches == 0) return Refused("\"" + path + "\" has no matches");
-  return {Fingerprint(LeagueDataBytes(*data, league)), season.matches, ""};
+  if (*season == 0) return Refused("\"" + path + "\" has no matches");
+  return {Fingerprint(LeagueDataBytes(*data, league)), *season, ""};
 }
 
 std::string LeagueLine(int league, int matches, const LeagueState& before,

@@ -11,19 +11,21 @@ using namespace zak::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   const std::string_view text = Text(bytes, size);
-  const std::optional<DataFileFields> fields = ParseDataFileText(text);
+  const Outcome<DataFileFields> fields = ParseDataFileText(text);
   if (!fields) return 0;
   Require(!FieldHoldingSeparator(*fields), "no field read holds the separator");
   DataFileFields written = *fields;
-  const std::optional<DataFileFields> again = ParseDataFileText(BuildDataFileText(written));
-  Require(again.has_value(), "a file read is written back readable");
+  const Outcome<DataFileFields> again = ParseDataFileText(BuildDataFileText(written));
+  Require(again.ok(), "a file read is written back readable");
   if (written[kDataFilePortField].empty()) written[kDataFilePortField] = "0";
   Require(*again == written, "a file read is written back the same");
 
   static MatchData* const data = new MatchData;
   for (int league = 0; league < kLeagueCount; ++league) {
     PlaceMarker(*data, league);
-    DecodeStoredLeague(ScrambleSetting((*fields)[league]), *data, league);
+    const Outcome<void> read =
+        DecodeStoredLeague(ScrambleSetting((*fields)[league]), *data, league);
+    Require(read || !read.message().empty(), "a damaged copy says why");
     Require(MarkerIntact(*data, league), "a league's copy stays inside its league");
     RequireSoundRecords(*data, league);
   }

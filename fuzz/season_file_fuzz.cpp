@@ -14,15 +14,17 @@ using namespace zak::fuzz;
 
 void zak::fuzz::FuzzLeague(int league, std::string_view text, MatchData& data,
                            MatchData& received) {
-  const SeasonReadResult read = ReadSeasonText(text, "f", data, league);
+  const Outcome<int> read = ReadSeasonText(text, "f", data, league);
   Require(MarkerIntact(data, league), "reading stays inside its league");
   RequireSoundRecords(data, league);
-  if (read.matches == 0) return;
+  Require(read || !read.message().empty(), "a rejected file says why");
+  // The service serves only files read whole.
+  if (!read || *read == 0) return;
 
   const std::string wire =
       dataservice::LeagueAnswerBytes(dataservice::LeagueDataBytes(data, league), 7);
   const LeagueAnswerParts answer = SplitLeagueAnswer(FromWindows1252(ShiftBytes(wire)));
   Require(answer.updateCount == 7, "the count arrives");
-  Require(ParseLeagueItems(answer.data, received, league) == read.matches, "every match arrives");
+  Require(ParseLeagueItems(answer.data, received, league) == *read, "every match arrives");
   Require(SameLeague(data, received, league), "every match arrives unchanged");
 }

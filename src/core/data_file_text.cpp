@@ -36,9 +36,12 @@ std::optional<int> FieldHoldingSeparator(const DataFileFields& fields) {
   return std::nullopt;
 }
 
-std::optional<DataFileFields> ParseDataFileText(std::string_view text) {
+Outcome<DataFileFields> ParseDataFileText(std::string_view text) {
   const std::vector<std::string> parts = Split(text, kDataFileSeparator);
-  if (parts.size() != kDataFileFieldCount) return std::nullopt;
+  if (parts.size() != kDataFileFieldCount) {
+    return Fail("Die Datei hat " + std::to_string(parts.size()) + " statt " +
+                std::to_string(kDataFileFieldCount) + " Felder.");
+  }
   DataFileFields fields;
   for (int i = 0; i < kDataFileFieldCount; ++i) fields[i] = parts[i];
   return fields;

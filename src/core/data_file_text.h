@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "outcome.h"
+
 namespace zak {
 
 inline constexpr std::string_view kDataFileSeparator = "Rw](e";
@@ -30,7 +32,7 @@ std::string BuildDataFileText(const DataFileFields& fields);
 // The first field that holds the separator itself: a file with it could never be read back.
 std::optional<int> FieldHoldingSeparator(const DataFileFields& fields);
 
-// The 15 fields of a data file's text; nothing when it does not split into exactly 15.
-std::optional<DataFileFields> ParseDataFileText(std::string_view text);
+// The 15 fields of a data file's text; a failure when it does not split into exactly 15.
+Outcome<DataFileFields> ParseDataFileText(std::string_view text);
 
 }  // namespace zak

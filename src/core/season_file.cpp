@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <utility>
 
 #include "text_util.h"
 #include "windows1252.h"
@@ -68,19 +69,44 @@ std::string CheckLine(const std::vector<std::string>& fields,
   return {};
 }
 
+// The whole file, or the one line that says why it cannot be had.
+Outcome<std::string> SeasonFileContent(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  struct stat info {};
+  Outcome<std::string> result = Fail(path + ": Datei kann nicht gelesen werden");
+  if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    if (info.st_size > kLargestSeasonFile) {
+      result = Fail(path + ": Datei ist größer als 16 MiB");
+    } else {
+      std::string content;
+      char buffer[65536];
+      ssize_t n = 0;
+      while ((n = ::read(fd, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR)) {
+        if (n > 0) content.append(buffer, static_cast<std::size_t>(n));
+        // A file that grows while it is read is cut at the limit, not read on.
+        if (static_cast<std::int64_t>(content.size()) > kLargestSeasonFile) break;
+      }
+      if (n >= 0 && static_cast<std::int64_t>(content.size()) <= kLargestSeasonFile) {
+        result = std::move(content);
+      }
+    }
+  }
+  if (fd >= 0) ::close(fd);
+  return result;
+}
+
 }  // namespace
 
-SeasonReadResult ReadSeasonText(std::string_view text, std::string_view fileName, MatchData& data,
-                                int league) {
-  SeasonReadResult result;
+Outcome<int> ReadSeasonText(std::string_view text, std::string_view fileName, MatchData& data,
+                            int league) {
   if (league < 0 || league >= kLeagueCount) {
-    result.errors.push_back(std::string(fileName) + ": keine Liga mit dem Index " +
-                            std::to_string(league));
-    return result;
+    return Fail(std::string(fileName) + ": keine Liga mit dem Index " + std::to_string(league));
   }
   data.ClearLeague(league);
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   std::array<int, kDaySlots> used{};
+  int matches = 0;
+  std::string problems;  // one line per rejected line
   int lineNumber = 0;
   for (const std::string& rawLine : Split(text, "\n")) {
     ++lineNumber;
@@ -91,8 +117,8 @@ SeasonReadResult ReadSeasonText(std::string_view text, std::string_view fileName
     int day = 0;
     const std::string problem = CheckLine(fields, used, day);
     if (!problem.empty()) {
-      result.errors.push_back(std::string(fileName) + ":" + std::to_string(lineNumber) + ": " +
-                              problem);
+      problems += (problems.empty() ? "" : "\n") + std::string(fileName) + ":" +
+                  std::to_string(lineNumber) + ": " + problem;
       continue;
     }
     MatchRecord& record = data(used[day]++, league, day);
@@ -102,36 +128,16 @@ SeasonReadResult ReadSeasonText(std::string_view text, std::string_view fileName
     record.HomeGoals = fields[4].empty() ? -1 : *ParseGoals(fields[4]);
     record.AwayGoals = fields[5].empty() ? -1 : *ParseGoals(fields[5]);
     record.Played = !fields[4].empty() && !fields[5].empty();
-    ++result.matches;
+    ++matches;
   }
-  return result;
+  if (!problems.empty()) return Fail(problems);
+  return matches;
 }
 
-SeasonReadResult ReadSeasonFile(const std::string& path, MatchData& data, int league) {
-  SeasonReadResult result;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  struct stat info {};
-  if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    result.errors.push_back(path + ": Datei kann nicht gelesen werden");
-  } else if (info.st_size > kLargestSeasonFile) {
-    result.errors.push_back(path + ": Datei ist größer als 16 MiB");
-  } else {
-    std::string content;
-    char buffer[65536];
-    ssize_t n = 0;
-    while ((n = ::read(fd, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR)) {
-      if (n > 0) content.append(buffer, static_cast<std::size_t>(n));
-      // A file that grows while it is read is cut at the limit, not read on.
-      if (static_cast<std::int64_t>(content.size()) > kLargestSeasonFile) break;
-    }
-    if (n < 0 || static_cast<std::int64_t>(content.size()) > kLargestSeasonFile) {
-      result.errors.push_back(path + ": Datei kann nicht gelesen werden");
-    } else {
-      result = ReadSeasonText(content, path, data, league);
-    }
-  }
-  if (fd >= 0) ::close(fd);
-  return result;
+Outcome<int> ReadSeasonFile(const std::string& path, MatchData& data, int league) {
+  const Outcome<std::string> content = SeasonFileContent(path);
+  if (!content) return content.failure();
+  return ReadSeasonText(*content, path, data, league);
 }
 
 std::string SeasonFilePath(std::string_view folder, int league) {

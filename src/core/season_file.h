@@ -5,22 +5,18 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "match_data.h"
+#include "outcome.h"
 
 namespace zak {
 
-struct SeasonReadResult {
-  int matches = 0;                  // records filled
-  std::vector<std::string> errors;  // "file:line: what is wrong", one per rejected line
-  bool ok() const { return errors.empty(); }
-};
-
 // Clears the league and fills it from the text: slots in file order within each day, the
 // kick-off text as given, Played only with both goals. A rejected line touches no record.
-SeasonReadResult ReadSeasonText(std::string_view text, std::string_view fileName, MatchData& data,
-                                int league);
+// Gives the number of records filled, or a failure with one line "file:line: what is wrong" per
+// rejected line (the good lines are filled all the same).
+Outcome<int> ReadSeasonText(std::string_view text, std::string_view fileName, MatchData& data,
+                            int league);
 
 // The largest season file read, by the program and the data service alike.
 inline constexpr std::int64_t kLargestSeasonFile = std::int64_t{16} << 20;
@@ -28,7 +24,7 @@ inline constexpr std::int64_t kLargestSeasonFile = std::int64_t{16} << 20;
 // The same from a file; a file that cannot be read is one error and leaves the data alone: also
 // one that is no regular file (opened without waiting, so a FIFO blocks nothing) or is larger
 // than kLargestSeasonFile.
-SeasonReadResult ReadSeasonFile(const std::string& path, MatchData& data, int league);
+Outcome<int> ReadSeasonFile(const std::string& path, MatchData& data, int league);
 
 // The season file of a league inside a season folder: "<folder>/league-<index>.tsv".
 std::string SeasonFilePath(std::string_view folder, int league);

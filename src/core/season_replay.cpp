@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <optional>
 
 namespace zak {
 namespace {
@@ -15,15 +16,16 @@ std::optional<int> Digits(std::string_view text) {
 
 }  // namespace
 
-std::optional<Date> ParseIsoDate(std::string_view text) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+Outcome<Date> ParseIsoDate(std::string_view text) {
+  const Failure noDate = Fail("\"" + std::string(text) + "\" ist kein Datum JJJJ-MM-TT.");
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return noDate;
   for (std::size_t i : {0u, 1u, 2u, 3u, 5u, 6u, 8u, 9u}) {
-    if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    if (text[i] < '0' || text[i] > '9') return noDate;
   }
   const Date date{std::chrono::year(*Digits(text.substr(0, 4))),
                   std::chrono::month(static_cast<unsigned>(*Digits(text.substr(5, 2)))),
                   std::chrono::day(static_cast<unsigned>(*Digits(text.substr(8, 2))))};
-  if (!date.ok()) return std::nullopt;
+  if (!date.ok()) return noDate;
   return date;
 }
 

@@ -2,16 +2,16 @@
 // matches not yet kicked off on that date are not known yet.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "match_data.h"
+#include "outcome.h"
 
 namespace zak {
 
-// "YYYY-MM-DD" as a calendar date; nothing for any other form or an impossible date.
-std::optional<Date> ParseIsoDate(std::string_view text);
+// "YYYY-MM-DD" as a calendar date; a failure for any other form or an impossible date.
+Outcome<Date> ParseIsoDate(std::string_view text);
 
 // "dd.mm.yyyy", the German way of writing the date.
 std::string GermanDate(Date date);

@@ -24,16 +24,26 @@ std::string EncodeStoredLeague(const MatchData& data, int league) {
   return text;
 }
 
-StoredLeagueRead DecodeStoredLeague(std::string_view text, MatchData& data, int league) {
-  StoredLeagueRead read;
-  if (league < 0 || league >= kLeagueCount) return read;
+namespace {
+
+Failure DamagedAt(int number) {
+  return Fail("Datensatz " + std::to_string(number + 1) + " von " +
+              std::to_string(kStoredRecordCount) + " fehlt oder ist fehlerhaft.");
+}
+
+}  // namespace
+
+Outcome<void> DecodeStoredLeague(std::string_view text, MatchData& data, int league) {
+  if (league < 0 || league >= kLeagueCount) {
+    return Fail("Keine Liga mit dem Index " + std::to_string(league) + ".");
+  }
   const std::vector<std::string> records = Split(text, "|");
   for (int day = 0; day < kDaySlots; ++day) {
     for (int slot = 0; slot < kMatchSlots; ++slot) {
-      const std::size_t number = static_cast<std::size_t>(slot + kMatchSlots * day);
-      if (number >= records.size()) return read;
-      const std::vector<std::string> fields = Split(records[number], ";");
-      if (fields.size() < 6) return read;
+      const int number = slot + kMatchSlots * day;
+      if (static_cast<std::size_t>(number) >= records.size()) return DamagedAt(number);
+      const std::vector<std::string> fields = Split(records[static_cast<std::size_t>(number)], ";");
+      if (fields.size() < 6) return DamagedAt(number);
       const auto away = ParseInt16(fields[2]);
       const auto home = ParseInt16(fields[3]);
       MatchRecord& r = data(slot, league, day);
@@ -43,20 +53,18 @@ StoredLeagueRead DecodeStoredLeague(std::string_view text, MatchData& data, int 
       r.KickOff = fields[1];
       // A goal field that is no number ends the reading at this record, as a conversion error
       // did: the fields before it in the record are already taken.
-      if (!away) return read;
+      if (!away) return DamagedAt(number);
       r.AwayGoals = *away;
-      if (!home) return read;
+      if (!home) return DamagedAt(number);
       r.HomeGoals = *home;
       // A result with a negative goal was never written by the program: the copy is damaged.
-      if (played && (*home < 0 || *away < 0)) return read;
+      if (played && (*home < 0 || *away < 0)) return DamagedAt(number);
       r.Played = played;
       r.Away = fields[4];
       r.Home = fields[5];
-      ++read.records;
     }
   }
-  read.ok = true;
-  return read;
+  return {};
 }
 
 }  // namespace zak

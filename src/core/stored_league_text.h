@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "match_data.h"
+#include "outcome.h"
 
 namespace zak {
 
@@ -21,14 +22,10 @@ inline constexpr int kStoredRecordCount = kDaySlots * kMatchSlots;
 // The league's 380 records as stored text (UTF-8; the store converts it at its boundary).
 std::string EncodeStoredLeague(const MatchData& data, int league);
 
-struct StoredLeagueRead {
-  bool ok = false;  // all 380 records read
-  int records = 0;  // records written before reading stopped
-};
-
 // Writes the records in stored order until one is missing, has fewer than six fields, a goal
-// field that is no 16-bit number, or a result with a negative goal; reading stops there and the
-// records already written stay.
-StoredLeagueRead DecodeStoredLeague(std::string_view text, MatchData& data, int league);
+// field that is no 16-bit number, or a result with a negative goal; reading stops there, the
+// records already written stay and the failure names the first record not read ("Datensatz
+// 201 von 380 ...").
+Outcome<void> DecodeStoredLeague(std::string_view text, MatchData& data, int league);
 
 }  // namespace zak

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "core/scrambling.h"
@@ -63,11 +62,17 @@ void Tell(MessageSink& messages, MessageKind kind, std::string_view text) {
   messages.ShowMessage(kind, std::string(text), "");
 }
 
+// The warning told, and the failure that carries it.
+Failure Refuse(MessageSink& messages, std::string_view text) {
+  Tell(messages, MessageKind::kWarning, text);
+  return Fail(std::string(text));
+}
+
 // True when the field is empty or reads as a league's stored copy, as the loader reads it.
 bool IsStoredLeague(const std::string& field, int league) {
   if (field.empty()) return true;
   const auto scratch = std::make_unique<MatchData>();
-  return DecodeStoredLeague(ScrambleSetting(field), *scratch, league).ok;
+  return DecodeStoredLeague(ScrambleSetting(field), *scratch, league).ok();
 }
 
 // Every league again from the store, as the loader reads it. A league without a stored copy is
@@ -80,9 +85,11 @@ void ReloadLeagues(ServiceContext& context, StatusSink& statusBar) {
     // The records of the file replace the old ones: nothing of the league before stays behind.
     data.matchData.ClearLeague(league);
     if (serviceAnswers) {
-      serviceAnswers = LoadLeague(context, data.teamTable, statusBar, league, false, 0);
+      serviceAnswers = LoadLeague(context, data.teamTable, statusBar, league, false, 0).ok();
     } else {
-      LoadLeagueData(context, statusBar, league);
+      // The loader tells a damaged copy; without one the league stays empty, the service's
+      // silence already told.
+      [[maybe_unused]] const Outcome<void> stored = LoadLeagueData(context, statusBar, league);
     }
   }
 }
@@ -103,63 +110,54 @@ DataFileFields ReadDataFileFields() {
   return fields;
 }
 
-bool ExportDataFile(const std::string& path, MessageSink& messages) {
+Outcome<void> ExportDataFile(const std::string& path, MessageSink& messages) {
   if (!IsFolderWritable(GetFolderOfPath(path))) {
-    Tell(messages, MessageKind::kWarning, kExportFolderMissingMessage);
-    return false;
+    return Refuse(messages, kExportFolderMissingMessage);
   }
   const DataFileFields fields = ReadDataFileFields();
-  if (FieldHoldingSeparator(fields)) {
-    Tell(messages, MessageKind::kWarning, kExportSeparatorMessage);
-    return false;
-  }
+  if (FieldHoldingSeparator(fields)) return Refuse(messages, kExportSeparatorMessage);
   // The file carries the proxy password and is for its owner only, like the store.
   if (!WriteFileWhole(path, ToWindows1252(BuildDataFileText(fields)), FileAccess::kOwnerOnly)) {
-    Tell(messages, MessageKind::kWarning, kExportNotWrittenMessage);
-    return false;
+    return Refuse(messages, kExportNotWrittenMessage);
   }
   Tell(messages, MessageKind::kInformation, kExportedMessage);
-  return true;
+  return {};
 }
 
-bool ImportDataFile(ServiceContext& context, StatusSink& statusBar, const std::string& path,
-                    const std::function<void()>& refresh) {
-  const std::optional<DataFileFields> fields = ReadDataFile(path, context.messages);
-  return fields && ApplyDataFile(context, statusBar, *fields, refresh);
+Outcome<void> ImportDataFile(ServiceContext& context, StatusSink& statusBar,
+                             const std::string& path, const std::function<void()>& refresh) {
+  const Outcome<DataFileFields> fields = ReadDataFile(path);
+  if (!fields) return Refuse(context.messages, fields.message());
+  return ApplyDataFile(context, statusBar, *fields, refresh);
 }
 
-std::optional<DataFileFields> ReadDataFile(const std::string& path, MessageSink& messages) {
+Outcome<DataFileFields> ReadDataFile(const std::string& path) {
   const Outcome<std::string> bytes = ReadRegularFile(path, kMaxDataFileBytes);
   if (!bytes) {
     const bool tooLarge = bytes.failure().kind == kReadTooLarge;
-    Tell(messages, MessageKind::kWarning,
-         tooLarge ? kImportFormatMessage : kImportUnreadableMessage);
-    return std::nullopt;
+    return Fail(std::string(tooLarge ? kImportFormatMessage : kImportUnreadableMessage));
   }
-  std::optional<DataFileFields> fields = ParseDataFileText(FromWindows1252(*bytes));
-  for (int league = 0; fields && league < kLeagueCount; ++league) {
-    if (!IsStoredLeague((*fields)[league], league)) fields.reset();
+  const Outcome<DataFileFields> fields = ParseDataFileText(FromWindows1252(*bytes));
+  if (!fields) return Fail(std::string(kImportFormatMessage));
+  for (int league = 0; league < kLeagueCount; ++league) {
+    if (!IsStoredLeague((*fields)[league], league)) return Fail(std::string(kImportFormatMessage));
   }
-  if (!fields) Tell(messages, MessageKind::kWarning, kImportFormatMessage);
   return fields;
 }
 
-bool ApplyDataFile(ServiceContext& context, StatusSink& statusBar, const DataFileFields& fields,
-                   const std::function<void()>& refresh) {
+Outcome<void> ApplyDataFile(ServiceContext& context, StatusSink& statusBar,
+                            const DataFileFields& fields, const std::function<void()>& refresh) {
   std::vector<SettingValue> values;
   for (int i = 0; i < kDataFileFieldCount; ++i) {
     const FieldAddress& a = FieldAddresses()[i];
     values.push_back({a.section, a.key, fields[i]});
   }
-  if (!SaveSettingValues(values)) {
-    Tell(context.messages, MessageKind::kWarning, kImportNotStoredMessage);
-    return false;
-  }
+  if (!SaveSettingValues(values)) return Refuse(context.messages, kImportNotStoredMessage);
   ReloadLeagues(context, statusBar);
   TakeOverOptions(ReadOptionsForm(), context.data.options);
   if (refresh) refresh();
   Tell(context.messages, MessageKind::kInformation, kImportedMessage);
-  return true;
+  return {};
 }
 
 }  // namespace zak

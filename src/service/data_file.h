@@ -5,11 +5,11 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/data_file_text.h"
+#include "core/outcome.h"
 #include "core/reporting.h"
 #include "data_service.h"
 
@@ -33,20 +33,21 @@ DataFileFields ReadDataFileFields();
 
 // Writes the data file. The folder must take a new file; the file is replaced whole (a temporary
 // file beside it, flushed to the disk, then renamed over it), so a failed write leaves an
-// existing file as it was. Reports the outcome by message; true when the file holds the text.
-bool ExportDataFile(const std::string& path, MessageSink& messages);
+// existing file as it was. Reports the outcome by message; a failure carries the text told.
+Outcome<void> ExportDataFile(const std::string& path, MessageSink& messages);
 
 // Reads a data file and applies it: its values are stored with one write of the store, every
 // league is reloaded from the store, the options are taken over, `refresh` lets the window show
 // the current league again, and the success is reported. A file that cannot be read, is too
 // large or is not 15 fields, and a write of the store that fails, change nothing and are
-// reported. True when the file was applied.
-bool ImportDataFile(ServiceContext& context, StatusSink& statusBar, const std::string& path,
-                    const std::function<void()>& refresh);
+// reported; a failure carries the text told.
+Outcome<void> ImportDataFile(ServiceContext& context, StatusSink& statusBar,
+                             const std::string& path, const std::function<void()>& refresh);
 
-// The two steps of the import. Reading reports a refused file and gives nothing.
-std::optional<DataFileFields> ReadDataFile(const std::string& path, MessageSink& messages);
-bool ApplyDataFile(ServiceContext& context, StatusSink& statusBar, const DataFileFields& fields,
-                   const std::function<void()>& refresh);
+// The two steps of the import. Reading tells nothing: a refused file is a failure with the
+// warning to show (kImportUnreadableMessage or kImportFormatMessage).
+Outcome<DataFileFields> ReadDataFile(const std::string& path);
+Outcome<void> ApplyDataFile(ServiceContext& context, StatusSink& statusBar,
+                            const DataFileFields& fields, const std::function<void()>& refresh);
 
 }  // namespace zak

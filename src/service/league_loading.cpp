@@ -27,61 +27,73 @@ void StoreDownload(ServiceContext& context, int league) {
   if (!SaveSettingValues(values)) TellStoreFailure(context);
 }
 
+// The end of a load that got nothing usable, after the messages that said why.
+Outcome<void> NoUsableData(std::int16_t request, int league) {
+  if (request == kRequestNothingNew) return {};
+  return Fail("Für die Liga " + std::to_string(league) + " gibt es keine Daten.");
+}
+
+Failure NoSuchLeague(int league) {
+  return Fail("Keine Liga mit dem Index " + std::to_string(league) + ".");
+}
+
 }  // namespace
 
-bool LoadLeague(ServiceContext& context, TeamTable& table, StatusSink& statusBar, int league,
-                bool preferDownload, std::int32_t ui, LeagueSource* source) {
+Outcome<void> LoadLeague(ServiceContext& context, TeamTable& table, StatusSink& statusBar,
+                         int league, bool preferDownload, std::int32_t ui, LeagueSource* source) {
   Note(source, LeagueSource::kNone);
   if (preferDownload) {
     const std::int16_t r = RequestLeagueData(context, table, statusBar, league, ui);
     if (r == kRequestNewData) {
       StoreDownload(context, league);
       Note(source, LeagueSource::kService);
-      return true;
+      return {};
     }
     if (LoadLeagueData(context, statusBar, league)) Note(source, LeagueSource::kStore);
-    return r == kRequestNothingNew;
+    return NoUsableData(r, league);
   }
   if (LoadLeagueData(context, statusBar, league)) {
     Note(source, LeagueSource::kStore);
-    return true;
+    return {};
   }
   const std::int16_t r = RequestLeagueData(context, table, statusBar, league, ui);
   if (r == kRequestNewData) {
     StoreDownload(context, league);
     Note(source, LeagueSource::kService);
-    return true;
+    return {};
   }
-  return r == kRequestNothingNew;
+  return NoUsableData(r, league);
 }
 
-bool SaveLeagueData(const MatchData& data, int league) {
-  if (league < 0 || league >= kLeagueCount) return false;
+Outcome<void> SaveLeagueData(const MatchData& data, int league) {
+  if (league < 0 || league >= kLeagueCount) return NoSuchLeague(league);
   return SaveSettingValue(kSectionData, LeagueDataKey(league),
                           ScrambleSetting(EncodeStoredLeague(data, league)));
 }
 
-void TellStoreFailure(ServiceContext& context) {
-  if (const auto notice = TakeStoreFailureNotice()) {
-    context.messages.ShowMessage(MessageKind::kWarning, *notice, "");
+void TellStoreFailure(MessageSink& messages) {
+  if (const Outcome<void> store = TakeStoreFailure(); !store) {
+    messages.ShowMessage(MessageKind::kWarning, store.message(), "");
   }
 }
 
-bool LoadLeagueData(ServiceContext& context, StatusSink& statusBar, int league) {
-  if (league < 0 || league >= kLeagueCount) return false;
+Outcome<void> LoadLeagueData(ServiceContext& context, StatusSink& statusBar, int league) {
+  if (league < 0 || league >= kLeagueCount) return NoSuchLeague(league);
   statusBar.SetText("Daten laden...");
   const std::string stored = GetSettingValue(kSectionData, LeagueDataKey(league), "");
-  if (stored.empty()) return false;
+  if (stored.empty()) {
+    return Fail("Keine gespeicherten Daten der Liga " + std::to_string(league) + ".");
+  }
   ProgramData& data = context.data;
-  if (!DecodeStoredLeague(ScrambleSetting(stored), data.matchData, league).ok) {
+  if (!DecodeStoredLeague(ScrambleSetting(stored), data.matchData, league)) {
     context.messages.ShowMessage(MessageKind::kInformation, std::string(kDamagedText),
                                  std::string(kDamagedTitle));
     context.gateway.ProcessEvents();
-    return false;
+    return Fail(std::string(kDamagedText));
   }
   std::int16_t upToDay = -1;
   CalculateTable(data.teamTable, data.matchData, league, upToDay, context.today());
-  return true;
+  return {};
 }
 
 }  // namespace zak

@@ -136,6 +136,19 @@ bool WriteDirectly(const std::string& path, std::string_view bytes) {
   return fd.Close() && ok;
 }
 
+bool WrittenWhole(std::string_view path, std::string_view bytes, FileAccess access) {
+  if (path.empty()) return false;
+  const Destination d = Follow(std::string(path));
+  if (!d.found) return false;
+  struct stat st {};
+  if (::lstat(d.path.c_str(), &st) != 0) {
+    return errno == ENOENT && !d.throughProc && ReplaceWhole(d.path, bytes, access);
+  }
+  if (S_ISDIR(st.st_mode)) return false;
+  if (S_ISREG(st.st_mode) && !d.throughProc) return ReplaceWhole(d.path, bytes, access);
+  return WriteDirectly(d.path, bytes);
+}
+
 }  // namespace
 
 bool FileExists(std::string_view path) {
@@ -159,17 +172,9 @@ std::string GetFolderOfPath(std::string_view path) {
   return std::string(path) + "\\";
 }
 
-bool WriteFileWhole(std::string_view path, std::string_view bytes, FileAccess access) {
-  if (path.empty()) return false;
-  const Destination d = Follow(std::string(path));
-  if (!d.found) return false;
-  struct stat st {};
-  if (::lstat(d.path.c_str(), &st) != 0) {
-    return errno == ENOENT && !d.throughProc && ReplaceWhole(d.path, bytes, access);
-  }
-  if (S_ISDIR(st.st_mode)) return false;
-  if (S_ISREG(st.st_mode) && !d.throughProc) return ReplaceWhole(d.path, bytes, access);
-  return WriteDirectly(d.path, bytes);
+Outcome<void> WriteFileWhole(std::string_view path, std::string_view bytes, FileAccess access) {
+  if (WrittenWhole(path, bytes, access)) return {};
+  return Fail("Die Datei " + std::string(path) + " konnte nicht geschrieben werden.");
 }
 
 Outcome<std::string> ReadRegularFile(std::string_view path, std::int64_t maxBytes) {

@@ -30,9 +30,9 @@ enum class FileAccess { kAsBefore, kOwnerOnly };
 // left as it was: the bytes go to a temporary file beside it, which is renamed over it only
 // once every byte is on the disk. A device or a pipe (also through a link such as /dev/stdout)
 // stays what it is and gets the bytes directly; a pipe nobody reads and a folder are refused.
-// False when anything failed (a temporary file is then removed).
-bool WriteFileWhole(std::string_view path, std::string_view bytes,
-                    FileAccess access = FileAccess::kAsBefore);
+// A failure naming the path when anything failed (a temporary file is then removed).
+Outcome<void> WriteFileWhole(std::string_view path, std::string_view bytes,
+                             FileAccess access = FileAccess::kAsBefore);
 
 // Kinds of ReadRegularFile's failures.
 inline constexpr int kReadUnreadable = 1;  // missing, no regular file, or a read failed

@@ -2,6 +2,7 @@
 
 #include <QNetworkInterface>
 #include <QSysInfo>
+#include <vector>
 
 #include "core/scrambling.h"
 #include "settings_store.h"
@@ -34,19 +35,23 @@ std::int16_t GetOsVersionCode() {
   return 18;
 }
 
-void CompleteIdentity(Identity& identity) {
+Outcome<void> CompleteIdentity(Identity& identity) {
+  std::vector<SettingValue> values;
   if (identity.InstallationId.empty()) {
     identity.InstallationId = GetAdapterAddress();
-    SaveSettingValue(kSectionStart, "id", ScrambleSetting(identity.InstallationId));
+    values.push_back({kSectionStart, "id", ScrambleSetting(identity.InstallationId)});
   }
   if (identity.SystemInfoText.empty()) {
     identity.SystemInfoText = GetComputerNameText();
-    SaveSettingValue(kSectionStart, "id0", ScrambleSetting(identity.SystemInfoText));
+    values.push_back({kSectionStart, "id0", ScrambleSetting(identity.SystemInfoText)});
   }
   if (identity.OsVersionCode == -1) {
     identity.OsVersionCode = GetOsVersionCode();
-    SaveSettingValue(kSectionStart, "id1", ScrambleSetting(std::to_string(identity.OsVersionCode)));
+    values.push_back(
+        {kSectionStart, "id1", ScrambleSetting(std::to_string(identity.OsVersionCode))});
   }
+  if (values.empty()) return {};
+  return SaveSettingValues(values);
 }
 
 }  // namespace zak

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/outcome.h"
 #include "core/program_data.h"
 
 namespace zak {
@@ -19,7 +20,8 @@ std::string GetComputerNameText();
 std::int16_t GetOsVersionCode();
 
 // The start-up step: determines each value that is still missing (empty, or code -1) and
-// stores it scrambled under "id", "id0", "id1" of section "Start". Present values stay.
-void CompleteIdentity(Identity& identity);
+// stores it scrambled under "id", "id0", "id1" of section "Start". Present values stay. A
+// value that cannot be stored holds for this run (one write for all: see SaveSettingValues).
+Outcome<void> CompleteIdentity(Identity& identity);
 
 }  // namespace zak

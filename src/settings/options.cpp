@@ -56,21 +56,27 @@ OptionsForm LoadOptions(ProgramData& data) {
   // A code that does not read as a number is determined again at start.
   const std::string code = ScrambleSetting(GetSettingValue(kSectionStart, "id1", ""));
   data.identity.OsVersionCode = code.empty() ? -1 : ParseInt16(Trim(code)).value_or(-1);
-  SaveOptions(form, data);
+  // The values hold for this run even when they cannot be stored; the start-up tells that
+  // failure with the store's others (TakeStoreFailure).
+  [[maybe_unused]] const Outcome<void> saved = SaveOptions(form, data);
   return form;
 }
 
-void SaveOptions(const OptionsForm& form, ProgramData& data) {
-  SaveSettingValue(kSectionStart, "autodl", OneOrZero(form.AutoDownload));
-  SaveSettingValue(kSectionStart, "autoup", OneOrZero(form.AutoUpdate));
-  SaveSettingValue(kSectionStart, "id", ScrambleSetting(data.identity.InstallationId));
-  SaveSettingValue(kSectionProxy, "en", OneOrZero(form.UsingProxy));
-  SaveSettingValue(kSectionProxy, "Address", form.ProxyServer);
-  SaveSettingValue(kSectionProxy, "Port", form.ProxyPort);
-  SaveSettingValue(kSectionProxy, "User", form.ProxyUser);
-  SaveSettingValue(kSectionProxy, "Pass", ScrambleSetting(form.ProxyPassword));
-  SaveSettingValue(kSectionServer, "Timeout", std::to_string(form.ServerTimeoutIndex));
+Outcome<void> SaveOptions(const OptionsForm& form, ProgramData& data) {
+  const SettingValue values[] = {
+      {kSectionStart, "autodl", OneOrZero(form.AutoDownload)},
+      {kSectionStart, "autoup", OneOrZero(form.AutoUpdate)},
+      {kSectionStart, "id", ScrambleSetting(data.identity.InstallationId)},
+      {kSectionProxy, "en", OneOrZero(form.UsingProxy)},
+      {kSectionProxy, "Address", form.ProxyServer},
+      {kSectionProxy, "Port", form.ProxyPort},
+      {kSectionProxy, "User", form.ProxyUser},
+      {kSectionProxy, "Pass", ScrambleSetting(form.ProxyPassword)},
+      {kSectionServer, "Timeout", std::to_string(form.ServerTimeoutIndex)},
+  };
+  Outcome<void> saved = SaveSettingValues(values);
   TakeOverOptions(form, data.options);
+  return saved;
 }
 
 void TakeOverOptions(const OptionsForm& form, Options& options) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/outcome.h"
 #include "core/program_data.h"
 
 namespace zak {
@@ -43,7 +44,8 @@ OptionsForm LoadOptions(ProgramData& data);
 
 // Stores the form's values (and the scrambled InstallationId) and takes them over into the
 // program-wide values. A port that is not a number is stored as typed but leaves ProxyPort.
-void SaveOptions(const OptionsForm& form, ProgramData& data);
+// All values go in one write of the store; when it fails they are taken over all the same.
+Outcome<void> SaveOptions(const OptionsForm& form, ProgramData& data);
 
 // Takes the form's values over into the program-wide option values without storing anything.
 // A port that is not a number leaves ProxyPort as it was.

@@ -95,6 +95,17 @@ void RestoreFile(const QString& path, const QByteArray& bytes) {
 std::atomic<bool> storeFailed = false;
 std::atomic<bool> storeFailureTold = false;
 
+Failure DamagedNotice() {
+  return Fail("Die Einstellungsdatei " + StoreFilePath() +
+              " ist beschädigt und bleibt, wie sie ist. Das Programm arbeitet mit den "
+              "Voreinstellungen; neue Daten und Änderungen gelten nur, solange es läuft.");
+}
+
+Failure UnwritableNotice() {
+  return Fail("Die Einstellungen können nicht gespeichert werden (" + StoreFilePath() +
+              "). Neue Daten und Änderungen gelten nur, solange das Programm läuft.");
+}
+
 }  // namespace
 
 std::string GetSectionName(int section) {
@@ -144,24 +155,32 @@ std::string GetSettingValue(int section, std::string_view key, std::string_view 
   return value.toString().toStdString();
 }
 
-bool SaveSettingValue(int section, std::string_view key, std::string_view value) {
+Outcome<void> SaveSettingValue(int section, std::string_view key, std::string_view value) {
   const SettingValue one{section, std::string(key), std::string(value)};
   return SaveSettingValues(std::span(&one, 1));
 }
 
 std::string SettingsFilePath() { return StoreFilePath(); }
 
-bool SaveSettingValues(std::span<const SettingValue> values) {
+Outcome<void> SaveSettingValues(std::span<const SettingValue> values) {
+  for (const SettingValue& v : values) {
+    if (GetSectionName(v.section).empty()) {
+      return Fail("Die Einstellungen haben keinen Abschnitt " + std::to_string(v.section) + ".");
+    }
+  }
   // A damaged file is kept as it is, and another program's store is not written under it.
   const StoreWriteGuard guard;
-  if (!IsStoreFileSound(StoreFilePath()) || !guard.ok()) {
+  if (!IsStoreFileSound(StoreFilePath())) {
     storeFailed = true;
-    return false;
+    return DamagedNotice();
+  }
+  if (!guard.ok()) {
+    storeFailed = true;
+    return UnwritableNotice();
   }
   QSettings store = OpenStore();
   std::vector<std::pair<QString, QVariant>> before;
   for (const SettingValue& v : values) {
-    if (GetSectionName(v.section).empty()) continue;
     const QString key = StoreKey(v.section, v.key);
     before.emplace_back(key, store.value(key));
     const std::string bytes = ToWindows1252(v.value);
@@ -171,7 +190,7 @@ bool SaveSettingValues(std::span<const SettingValue> values) {
   store.sync();
   if (store.status() == QSettings::NoError && WrittenWhole(store)) {
     QFile::setPermissions(store.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    return true;
+    return {};
   }
   // Qt's save can put a cut copy in place of the file when a write fails half-way (a full disk,
   // a file size limit) and still report success: the previous file goes back.
@@ -187,21 +206,15 @@ bool SaveSettingValues(std::span<const SettingValue> values) {
     }
   }
   storeFailed = true;
-  return false;
+  return UnwritableNotice();
 }
 
 bool StoreWriteFailed() { return storeFailed; }
 
-std::optional<std::string> TakeStoreFailureNotice() {
+Outcome<void> TakeStoreFailure() {
   const bool damaged = !IsStoreFileSound(StoreFilePath());
-  if ((!storeFailed && !damaged) || storeFailureTold.exchange(true)) return std::nullopt;
-  if (damaged) {
-    return "Die Einstellungsdatei " + SettingsFilePath() +
-           " ist beschädigt und bleibt, wie sie ist. Das Programm arbeitet mit den "
-           "Voreinstellungen; neue Daten und Änderungen gelten nur, solange es läuft.";
-  }
-  return "Die Einstellungen können nicht gespeichert werden (" + SettingsFilePath() +
-         "). Neue Daten und Änderungen gelten nur, solange das Programm läuft.";
+  if ((!storeFailed && !damaged) || storeFailureTold.exchange(true)) return {};
+  return damaged ? DamagedNotice() : UnwritableNotice();
 }
 
 }  // namespace zak

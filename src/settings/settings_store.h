@@ -4,21 +4,23 @@
 // scrambled value can hold, NUL too, survives. Every change is written through at once.
 #pragma once
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "core/outcome.h"
 #include "core/stored_league_text.h"  // BoolToText, IsTrueText
 
 namespace zak {
 
 // Sections are addressed by number.
-inline constexpr int kSectionHtml = 0;
-inline constexpr int kSectionStart = 1;
-inline constexpr int kSectionData = 2;
-inline constexpr int kSectionProxy = 3;
-inline constexpr int kSectionServer = 4;
+enum SectionNumber : int {
+  kSectionHtml = 0,
+  kSectionStart = 1,
+  kSectionData = 2,
+  kSectionProxy = 3,
+  kSectionServer = 4,
+};
 
 // "HTML", "Start", "Data", "Proxy", "Server"; an empty text for any other number.
 std::string GetSectionName(int section);
@@ -42,11 +44,11 @@ std::string FavouriteTeamKey(int league);  // "fav" + L
 
 // The stored value, or `defaultValue` when the key is absent or the file damaged.
 std::string GetSettingValue(int section, std::string_view key, std::string_view defaultValue);
-// Stores the value (creating section and key) and writes the store through. False when the
-// write failed (full disk, read-only folder, a damaged file, another program holding the store,
-// see store_lock.h): the file then still holds every earlier value
-// whole, and so does every later read.
-bool SaveSettingValue(int section, std::string_view key, std::string_view value);
+// Stores the value (creating section and key) and writes the store through. A failure, with the
+// notice TakeStoreFailure would give, when the write failed (full disk, read-only folder, a
+// damaged file, another program holding the store, see store_lock.h): the file then still holds
+// every earlier value whole, and so does every later read.
+Outcome<void> SaveSettingValue(int section, std::string_view key, std::string_view value);
 
 // The settings file ("<config folder>/ZAK1415/ZAK1415.ini"); readable by its owner only.
 std::string SettingsFilePath();
@@ -59,15 +61,16 @@ struct SettingValue {
 };
 
 // Stores all values with one write of the store: either all of them are kept, or, when the write
-// fails, none, and every key reads as before. False when the write failed.
-bool SaveSettingValues(std::span<const SettingValue> values);
+// fails, none, and every key reads as before. A value of a section the store does not have is a
+// failure that writes nothing; a failed write, a failure as SaveSettingValue's.
+Outcome<void> SaveSettingValues(std::span<const SettingValue> values);
 
 // True once a write of this run failed.
 bool StoreWriteFailed();
 
 // After a failed write, or while the settings file is damaged (see IsStoreFileSound: the store
-// then reads as defaults and writes nothing): the notice to give the user, the first time it is
-// asked for in a run; nothing before and after the first time.
-std::optional<std::string> TakeStoreFailureNotice();
+// then reads as defaults and writes nothing): a failure with the notice to give the user, the
+// first time it is asked for in a run; a success before and after the first time.
+Outcome<void> TakeStoreFailure();
 
 }  // namespace zak

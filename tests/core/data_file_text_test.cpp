@@ -25,7 +25,7 @@ class DataFileFieldCount : public ::testing::TestWithParam<CountCase> {};
 
 TEST_P(DataFileFieldCount, OnlyExactlyFifteenFieldsAreAFile) {
   const auto fields = ParseDataFileText(GetParam().text);
-  EXPECT_EQ(fields.has_value(), GetParam().accepted);
+  EXPECT_EQ(fields.ok(), GetParam().accepted);
 }
 
 INSTANTIATE_TEST_SUITE_P(

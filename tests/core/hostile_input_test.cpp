@@ -61,8 +61,11 @@ TEST(HostileInput, ParsersStayInsideTheirLeague) {
     const int league = static_cast<int>(random() % kLeagueCount);
     if (league == untouched) continue;
     ParseLeagueItems(text, *data, league);
-    ReadSeasonText(text, "zufall.tsv", *data, league);
-    DecodeStoredLeague(text, *data, league);
+    // A failure always says why.
+    const Outcome<int> season = ReadSeasonText(text, "zufall.tsv", *data, league);
+    EXPECT_TRUE(season || !season.message().empty());
+    const Outcome<void> stored = DecodeStoredLeague(text, *data, league);
+    EXPECT_TRUE(stored || !stored.message().empty());
     SplitLeagueAnswer(text);
     for (int day = 0; day < kDaySlots; ++day) {
       for (int slot = 0; slot < kMatchSlots; ++slot) {

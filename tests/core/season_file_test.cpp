@@ -5,6 +5,8 @@
 #include <map>
 #include <memory>
 
+#include "core/text_util.h"
+
 namespace zak {
 namespace {
 
@@ -17,10 +19,9 @@ TEST(SeasonFile, TheRealSeasonIsCompleteAndBalanced) {
   for (int league = 0; league < kLeagueCount; ++league) {
     SCOPED_TRACE(GetLeagueName(league, false));
     auto data = std::make_unique<MatchData>();
-    const SeasonReadResult read =
-        ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, league), *data, league);
-    ASSERT_TRUE(read.ok()) << read.errors.front();
-    EXPECT_EQ(read.matches, GetDayCount(league) * GetMatchCount(league));
+    const Outcome<int> read = ReadSeasonFile(SeasonFilePath(ZAK_SEASON_DIR, league), *data, league);
+    ASSERT_TRUE(read) << read.message();
+    EXPECT_EQ(*read, GetDayCount(league) * GetMatchCount(league));
     TeamTable table{};
     FillTeamCatalogue(table, league);
     std::map<std::string, int> games;
@@ -53,14 +54,14 @@ TEST(SeasonFile, TheRealSeasonIsCompleteAndBalanced) {
 TEST(SeasonFile, KeepsFileOrderKickOffTextAndPartialResults) {
   auto data = std::make_unique<MatchData>();
   (*data)(5, 3, 20).Home = "alt";
-  const SeasonReadResult read = ReadSeasonText(kHeader +
-                                                   "2\t01.08.14 15:30\tA\tB\t1\t0\r\n"
-                                                   "1\t31.07.14 20:30\tC\tD\t2\t\n"
-                                                   "2\t02.08.14 15:30\tE\tF\t\t\n"
-                                                   "\n",
-                                               "t.tsv", *data, 3);
+  const Outcome<int> read = ReadSeasonText(kHeader +
+                                               "2\t01.08.14 15:30\tA\tB\t1\t0\r\n"
+                                               "1\t31.07.14 20:30\tC\tD\t2\t\n"
+                                               "2\t02.08.14 15:30\tE\tF\t\t\n"
+                                               "\n",
+                                           "t.tsv", *data, 3);
   ASSERT_TRUE(read.ok());
-  EXPECT_EQ(read.matches, 3);
+  EXPECT_EQ(*read, 3);
   const MatchRecord& first = (*data)(0, 3, 1);
   EXPECT_EQ(first.Home, "A");
   EXPECT_EQ(first.KickOff, "01.08.14 15:30");
@@ -93,24 +94,24 @@ TEST(SeasonFile, RejectsBadLinesWithFileAndLineAndKeepsTheRest) {
   text += std::string("1\t01.08.14 15:30\tA\0B\tC\t1\t1\n", 27);           // line 15: NUL
   for (int i = 0; i < 11; ++i) text += "5\t01.08.14 15:30\tH\tG\t0\t0\n";  // line 26: eleventh
   text += "1\t01.08.14 15:30\tGut\tAuch gut\t32767\t0";                    // line 27, no final LF
-  const SeasonReadResult read = ReadSeasonText(text, "liga.tsv", *data, 0);
-  ASSERT_EQ(read.errors.size(), 15u);
-  EXPECT_EQ(read.errors[0].rfind("liga.tsv:2: ", 0), 0u) << read.errors[0];
-  EXPECT_EQ(read.errors[1].rfind("liga.tsv:3: ", 0), 0u);
-  EXPECT_EQ(read.errors[2].rfind("liga.tsv:4: ", 0), 0u);
-  EXPECT_EQ(read.errors[3].rfind("liga.tsv:5: ", 0), 0u);
-  EXPECT_EQ(read.errors[4].rfind("liga.tsv:6: ", 0), 0u);
-  EXPECT_EQ(read.errors[5].rfind("liga.tsv:7: ", 0), 0u);
-  EXPECT_EQ(read.errors[6].rfind("liga.tsv:8: ", 0), 0u);
-  EXPECT_EQ(read.errors[7].rfind("liga.tsv:9: ", 0), 0u);
-  EXPECT_EQ(read.errors[8], "liga.tsv:10: Anstoßzeit fehlt");
-  EXPECT_EQ(read.errors[9].rfind("liga.tsv:11: ", 0), 0u);
-  EXPECT_EQ(read.errors[10], "liga.tsv:12: Anstoßzeit \"offen\" hat nicht die Form TT.MM.JJ hh:mm");
-  EXPECT_EQ(read.errors[11].rfind("liga.tsv:13: ", 0), 0u);
-  EXPECT_EQ(read.errors[12].rfind("liga.tsv:14: ", 0), 0u) << read.errors[12];
-  EXPECT_EQ(read.errors[13].rfind("liga.tsv:15: ", 0), 0u) << read.errors[13];
-  EXPECT_EQ(read.errors[14].rfind("liga.tsv:26: ", 0), 0u) << read.errors[14];
-  EXPECT_EQ(read.matches, 11);
+  const Outcome<int> read = ReadSeasonText(text, "liga.tsv", *data, 0);
+  ASSERT_FALSE(read);
+  const std::vector<std::string> errors = Split(read.message(), "\n");
+  ASSERT_EQ(errors.size(), 15u);
+  // One line per rejected line, in file order.
+  const int rejected[] = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 26};
+  for (std::size_t i = 0; i < errors.size(); ++i) {
+    const std::string where = "liga.tsv:" + std::to_string(rejected[i]) + ": ";
+    EXPECT_EQ(errors[i].rfind(where, 0), 0u) << errors[i];
+  }
+  EXPECT_EQ(errors[8], "liga.tsv:10: Anstoßzeit fehlt");
+  EXPECT_EQ(errors[10], "liga.tsv:12: Anstoßzeit \"offen\" hat nicht die Form TT.MM.JJ hh:mm");
+  // The good lines are read all the same.
+  int filled = 0;
+  for (int day = 0; day < kDaySlots; ++day) {
+    for (int slot = 0; slot < kMatchSlots; ++slot) filled += !(*data)(slot, 0, day).Home.empty();
+  }
+  EXPECT_EQ(filled, 11);
   EXPECT_EQ((*data)(0, 0, 0).Home, "Gut");
   EXPECT_EQ((*data)(0, 0, 0).HomeGoals, 32767);
   EXPECT_EQ((*data)(9, 0, 4).Home, "H");
@@ -120,8 +121,9 @@ TEST(SeasonFile, RejectsBadLinesWithFileAndLineAndKeepsTheRest) {
 TEST(SeasonFile, AMissingFileIsOneErrorAndTouchesNothing) {
   auto data = std::make_unique<MatchData>();
   (*data)(0, 0, 0).Home = "bleibt";
-  const SeasonReadResult read = ReadSeasonFile("/nonexistent/league-0.tsv", *data, 0);
-  ASSERT_EQ(read.errors.size(), 1u);
+  const Outcome<int> read = ReadSeasonFile("/nonexistent/league-0.tsv", *data, 0);
+  ASSERT_FALSE(read);
+  EXPECT_EQ(read.message(), "/nonexistent/league-0.tsv: Datei kann nicht gelesen werden");
   EXPECT_EQ((*data)(0, 0, 0).Home, "bleibt");
   EXPECT_FALSE(ReadSeasonFile(ZAK_SEASON_DIR, *data, 0).ok());  // a folder is no file
   EXPECT_FALSE(ReadSeasonText("", "x", *data, 8).ok());

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "core/season_file.h"
@@ -36,9 +37,8 @@ TEST(StoredLeagueTextTest, RealSeasonComesBackIdentical) {
 
   auto loaded = std::make_unique<MatchData>();
   (*loaded)(0, 0, 0).Home = "another league stays";
-  const StoredLeagueRead read = DecodeStoredLeague(EncodeStoredLeague(*season, 1), *loaded, 1);
-  EXPECT_TRUE(read.ok);
-  EXPECT_EQ(read.records, 380);
+  const Outcome<void> read = DecodeStoredLeague(EncodeStoredLeague(*season, 1), *loaded, 1);
+  EXPECT_TRUE(read) << read.message();
   for (int day = 0; day < kDaySlots; ++day) {
     for (int slot = 0; slot < kMatchSlots; ++slot) {
       ASSERT_EQ((*loaded)(slot, 1, day), (*season)(slot, 1, day)) << day << "/" << slot;
@@ -54,21 +54,24 @@ TEST(StoredLeagueTextTest, DamagedCopiesStopWhereTheDamageIs) {
   for (int i = 0; i < 200; ++i) cut += (i ? "|" : "") + records[i];
 
   auto loaded = std::make_unique<MatchData>();
-  StoredLeagueRead read = DecodeStoredLeague(cut, *loaded, 0);
-  EXPECT_FALSE(read.ok);
-  EXPECT_EQ(read.records, 200);
+  Outcome<void> read = DecodeStoredLeague(cut, *loaded, 0);
+  ASSERT_FALSE(read);
+  EXPECT_EQ(read.message(), "Datensatz 201 von 380 fehlt oder ist fehlerhaft.");
   EXPECT_EQ((*loaded)(9, 0, 19), (*season)(9, 0, 19));  // record 199 was read
 
   std::string badGoal = EncodeStoredLeague(*season, 0);
-  badGoal.replace(badGoal.find(";2;"), 3, ";x;");
+  const std::size_t at = badGoal.find(";2;");
+  badGoal.replace(at, 3, ";x;");
+  const auto damaged = std::count(badGoal.begin(), badGoal.begin() + at, '|') + 1;
   read = DecodeStoredLeague(badGoal, *loaded, 0);
-  EXPECT_FALSE(read.ok);
-  EXPECT_LT(read.records, 380);
+  ASSERT_FALSE(read);
+  EXPECT_EQ(read.message(),
+            "Datensatz " + std::to_string(damaged) + " von 380 fehlt oder ist fehlerhaft.");
 
   read = DecodeStoredLeague("Wahr;;1;1;A", *loaded, 0);  // five fields
-  EXPECT_FALSE(read.ok);
-  EXPECT_EQ(read.records, 0);
-  EXPECT_FALSE(DecodeStoredLeague("", *loaded, 0).ok);
+  ASSERT_FALSE(read);
+  EXPECT_EQ(read.message(), "Datensatz 1 von 380 fehlt oder ist fehlerhaft.");
+  EXPECT_FALSE(DecodeStoredLeague("", *loaded, 0));
 }
 
 // A record marked played needs two goals 0..32767; anything else is damage, and the record
@@ -86,9 +89,9 @@ TEST_P(PlayedRecordWithoutResult, IsDamageAndNotPlayed) {
   text.replace(0, text.find('|'), GetParam().record);
   auto loaded = std::make_unique<MatchData>();
   (*loaded)(0, 0, 0) = {"A", "B", 3, 1, true, "22.08.14 20:30"};  // an earlier reading
-  const StoredLeagueRead read = DecodeStoredLeague(text, *loaded, 0);
-  EXPECT_FALSE(read.ok);
-  EXPECT_EQ(read.records, 0);
+  const Outcome<void> read = DecodeStoredLeague(text, *loaded, 0);
+  ASSERT_FALSE(read);
+  EXPECT_EQ(read.message(), "Datensatz 1 von 380 fehlt oder ist fehlerhaft.");
   EXPECT_FALSE((*loaded)(0, 0, 0).Played);
 }
 

@@ -55,7 +55,7 @@ class DataFileTest : public testing::ServiceFixture {
   }
 
   bool Import(const std::string& path) {
-    return ImportDataFile(*context_, status_, path, [this] { ++refreshes_; });
+    return ImportDataFile(*context_, status_, path, [this] { ++refreshes_; }).ok();
   }
 
   void ExpectOnlyMessage(MessageKind kind, std::string_view text) {
@@ -81,7 +81,7 @@ class DataFileTest : public testing::ServiceFixture {
           r.AwayGoals = r.Played ? static_cast<std::int16_t>((slot * 3 + day) % 4) : -1;
         }
       }
-      SaveLeagueData(data_->matchData, league);
+      ASSERT_TRUE(SaveLeagueData(data_->matchData, league));
     }
     OptionsForm form;
     form.UsingProxy = true;
@@ -90,7 +90,7 @@ class DataFileTest : public testing::ServiceFixture {
     form.ProxyPort = "3128";
     form.ProxyUser = "Kassenwart";
     form.ProxyPassword = "Geheim§Übung";
-    SaveOptions(form, *data_);
+    ASSERT_TRUE(SaveOptions(form, *data_));
   }
 
   // zak-cli table of every league on the current store, as a user's script would print them.
@@ -216,7 +216,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DataFileTest, ExportRefusesAValueHoldingTheSeparator) {
-  SaveSettingValue(kSectionProxy, "User", "abcRw](edef");
+  ASSERT_TRUE(SaveSettingValue(kSectionProxy, "User", "abcRw](edef"));
   const std::string path = FilePath("neu.zak");
   EXPECT_FALSE(ExportDataFile(path, messages_));
   ExpectOnlyMessage(MessageKind::kWarning, kExportSeparatorMessage);
@@ -224,7 +224,7 @@ TEST_F(DataFileTest, ExportRefusesAValueHoldingTheSeparator) {
 }
 
 TEST_F(DataFileTest, EmptyStoredPortIsExportedAsZero) {
-  SaveSettingValue(kSectionProxy, "Port", "");
+  ASSERT_TRUE(SaveSettingValue(kSectionProxy, "Port", ""));
   ASSERT_TRUE(ExportDataFile(FilePath("p.zak"), messages_));
   const auto fields = ParseDataFileText(testing::FileBytes(FilePath("p.zak")));
   ASSERT_TRUE(fields);
@@ -306,7 +306,7 @@ TEST_F(DataFileTest, ImportWhoseStoreWriteFailsChangesNothingAndSaysSo) {
   const std::string settings = testing::FileBytes(SettingsFilePath());
   const std::string path = FilePath("frisch.zak");
   WriteFile(path, kFreshFile);
-  const auto fields = ReadDataFile(path, messages_);
+  const auto fields = ReadDataFile(path);
   ASSERT_TRUE(fields);
   // The sanitizer checks a virtual call's object once, through a pipe: done here, while files
   // can still be opened, it need not be done under the limit.
@@ -315,7 +315,10 @@ TEST_F(DataFileTest, ImportWhoseStoreWriteFailsChangesNothingAndSaysSo) {
   {
     // The store's file cannot be replaced (it is written as a temporary file, then renamed).
     const testing::NoFileOpens noFiles;
-    EXPECT_FALSE(ApplyDataFile(*context_, status_, *fields, [this] { ++refreshes_; }));
+    const Outcome<void> applied =
+        ApplyDataFile(*context_, status_, *fields, [this] { ++refreshes_; });
+    ASSERT_FALSE(applied);
+    EXPECT_EQ(applied.message(), kImportNotStoredMessage);
   }
   ExpectOnlyMessage(MessageKind::kWarning, kImportNotStoredMessage);
   EXPECT_EQ(testing::FileBytes(SettingsFilePath()), settings);
@@ -324,7 +327,7 @@ TEST_F(DataFileTest, ImportWhoseStoreWriteFailsChangesNothingAndSaysSo) {
   EXPECT_EQ(data_->options.ProxyPassword, "Geheim§Übung");
   EXPECT_EQ(refreshes_, 0);
   // A later write of the store keeps the old values too: nothing of the import was left waiting.
-  SaveSettingValue(kSectionStart, "liga", "3");
+  ASSERT_TRUE(SaveSettingValue(kSectionStart, "liga", "3"));
   EXPECT_EQ(ReadDataFileFields(), before);
 }
 

@@ -29,7 +29,7 @@ class LeagueLoadingTest : public testing::ServiceFixture {
   std::array<bool, kLeagueCount> LoadAll() {
     std::array<bool, kLeagueCount> ok{};
     for (int league = 0; league < kLeagueCount; ++league) {
-      ok[league] = LoadLeague(*context_, data_->teamTable, status_, league, false, 0);
+      ok[league] = LoadLeague(*context_, data_->teamTable, status_, league, false, 0).ok();
     }
     return ok;
   }
@@ -141,7 +141,7 @@ TEST_F(LeagueLoadingTest, DamagedStoredCopyIsReportedAndDownloadedAgain) {
   ASSERT_EQ(records.size(), 380u);
   std::string cut;
   for (int i = 0; i < 200; ++i) cut += (i ? "|" : "") + records[i];
-  SaveSettingValue(kSectionData, LeagueDataKey(2), ScrambleSetting(cut));
+  ASSERT_TRUE(SaveSettingValue(kSectionData, LeagueDataKey(2), ScrambleSetting(cut)));
 
   Restart();
   LeagueSource source = LeagueSource::kNone;

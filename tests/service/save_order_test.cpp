@@ -50,7 +50,7 @@ class SaveOrderTest : public testing::ServiceFixture {
   static int StoredFirstGoals() {
     auto data = std::make_unique<MatchData>();
     const std::string stored = GetSettingValue(kSectionData, LeagueDataKey(0), "");
-    if (!DecodeStoredLeague(ScrambleSetting(stored), *data, 0).ok) return -2;
+    if (!DecodeStoredLeague(ScrambleSetting(stored), *data, 0)) return -2;
     return (*data)(0, 0, 0).HomeGoals;
   }
 

@@ -23,7 +23,9 @@ class ServiceFixture : public ::testing::Test {
     data_->identity = TestIdentity();
   }
 
-  void UseHost(const std::string& host) { SaveSettingValue(kSectionServer, "Host", host); }
+  void UseHost(const std::string& host) {
+    ASSERT_TRUE(SaveSettingValue(kSectionServer, "Host", host));
+  }
 
   // A new start of the program on the same store: fresh program data and gateway.
   void Restart() {

@@ -46,10 +46,10 @@ TEST_F(OptionsTest, SavedValuesComeBackAtTheNextLoad) {
   form.ProxyUser = "fan";
   form.ProxyPassword = "g€heim§";
   form.ServerTimeoutIndex = 11;
-  SaveOptions(form, *data_);
+  ASSERT_TRUE(SaveOptions(form, *data_));
   // The password is never stored in plain text.
   EXPECT_EQ(GetSettingValue(kSectionProxy, "Pass", ""), ScrambleSetting("g€heim§"));
-  SaveSettingValue(kSectionData, UpdateCountKey(6), "17");
+  ASSERT_TRUE(SaveSettingValue(kSectionData, UpdateCountKey(6), "17"));
 
   const auto owner = std::make_unique<ProgramData>();
   ProgramData& next = *owner;
@@ -70,9 +70,9 @@ TEST_F(OptionsTest, SavedValuesComeBackAtTheNextLoad) {
 TEST_F(OptionsTest, PortThatIsNoNumberIsStoredButKeepsThePreviousPort) {
   OptionsForm form;
   form.ProxyPort = "3128";
-  SaveOptions(form, *data_);
+  ASSERT_TRUE(SaveOptions(form, *data_));
   form.ProxyPort = "abc";
-  SaveOptions(form, *data_);
+  ASSERT_TRUE(SaveOptions(form, *data_));
   EXPECT_EQ(GetSettingValue(kSectionProxy, "Port", ""), "abc");
   EXPECT_EQ(data_->options.ProxyPort, 3128);
   for (const char* text : {"65536", "-1", "80.5", ""}) EXPECT_FALSE(ParsePortText(text)) << text;
@@ -81,17 +81,17 @@ TEST_F(OptionsTest, PortThatIsNoNumberIsStoredButKeepsThePreviousPort) {
 
 TEST_F(OptionsTest, TimeoutPositionOutsideTheListKeepsTheDefaultEntry) {
   for (const char* stored : {"12", "-1", "zehn"}) {
-    SaveSettingValue(kSectionServer, "Timeout", stored);
+    ASSERT_TRUE(SaveSettingValue(kSectionServer, "Timeout", stored));
     EXPECT_EQ(ReadOptionsForm().ServerTimeoutIndex, 5) << stored;
   }
-  SaveSettingValue(kSectionServer, "Timeout", "0");
+  ASSERT_TRUE(SaveSettingValue(kSectionServer, "Timeout", "0"));
   LoadOptions(*data_);
   EXPECT_EQ(data_->options.ServerTimeoutMs, 5000);
 }
 
 TEST_F(OptionsTest, FirstStartDeterminesTheIdentityAndTheNextStartReadsIt) {
   LoadOptions(*data_);
-  CompleteIdentity(data_->identity);
+  ASSERT_TRUE(CompleteIdentity(data_->identity));
   const Identity first = data_->identity;
   EXPECT_TRUE(std::regex_match(first.InstallationId, std::regex("[0-9A-F]{2}(-[0-9A-F]{2}){5}")))
       << first.InstallationId;
@@ -107,11 +107,11 @@ TEST_F(OptionsTest, FirstStartDeterminesTheIdentityAndTheNextStartReadsIt) {
 }
 
 TEST_F(OptionsTest, StoredIdentityIsKeptEvenWhenTheMachineDiffers) {
-  SaveSettingValue(kSectionStart, "id", ScrambleSetting("0A-1B-2C-3D-4E-5F"));
-  SaveSettingValue(kSectionStart, "id0", ScrambleSetting("KABINE"));
-  SaveSettingValue(kSectionStart, "id1", ScrambleSetting("11"));
+  ASSERT_TRUE(SaveSettingValue(kSectionStart, "id", ScrambleSetting("0A-1B-2C-3D-4E-5F")));
+  ASSERT_TRUE(SaveSettingValue(kSectionStart, "id0", ScrambleSetting("KABINE")));
+  ASSERT_TRUE(SaveSettingValue(kSectionStart, "id1", ScrambleSetting("11")));
   LoadOptions(*data_);
-  CompleteIdentity(data_->identity);
+  ASSERT_TRUE(CompleteIdentity(data_->identity));
   EXPECT_EQ(data_->identity.InstallationId, "0A-1B-2C-3D-4E-5F");
   EXPECT_EQ(data_->identity.SystemInfoText, "KABINE");
   EXPECT_EQ(data_->identity.OsVersionCode, 11);

@@ -27,7 +27,7 @@ class SettingsStoreTest : public ::testing::Test {
 TEST_F(SettingsStoreTest, AbsentKeyGivesTheCallersDefault) {
   EXPECT_EQ(GetSettingValue(kSectionStart, "liga", "0"), "0");
   EXPECT_EQ(GetSettingValue(kSectionProxy, "Address", "fallback"), "fallback");
-  SaveSettingValue(kSectionStart, "liga", "5");
+  ASSERT_TRUE(SaveSettingValue(kSectionStart, "liga", "5"));
   EXPECT_EQ(GetSettingValue(kSectionStart, "liga", "0"), "5");
   // The same key in another section is another value.
   EXPECT_EQ(GetSettingValue(kSectionHtml, "liga", "x"), "x");
@@ -41,7 +41,7 @@ TEST_F(SettingsStoreTest, SectionNamesAndUnknownSections) {
   EXPECT_EQ(GetSectionName(4), "Server");
   EXPECT_EQ(GetSectionName(5), "");
   EXPECT_EQ(GetSectionName(-1), "");
-  SaveSettingValue(7, "k", "v");
+  EXPECT_FALSE(SaveSettingValue(7, "k", "v"));
   EXPECT_EQ(GetSettingValue(7, "k", "d"), "d");
 }
 
@@ -50,12 +50,12 @@ TEST_F(SettingsStoreTest, EveryByteSurvivesTheFile) {
   std::string bytes;
   for (int b = 0; b < 256; ++b) bytes += static_cast<char>(b);
   const std::string text = FromWindows1252(bytes);
-  SaveSettingValue(kSectionData, "140", text);
+  ASSERT_TRUE(SaveSettingValue(kSectionData, "140", text));
   // "Ê" is the complement of the key's first character: its scrambled code is 0.
   const std::string plain = "Ê Bayern München;-1;;Wahr";
   const std::string scrambled = ScrambleSetting(plain);
   ASSERT_NE(scrambled.find('\0'), std::string::npos);
-  SaveSettingValue(kSectionProxy, "Pass", scrambled);
+  ASSERT_TRUE(SaveSettingValue(kSectionProxy, "Pass", scrambled));
   EXPECT_EQ(GetSettingValue(kSectionData, "140", ""), text);
 
   // A copy of the file is read by a settings object that has never seen it: what it finds
@@ -70,7 +70,7 @@ TEST_F(SettingsStoreTest, EveryByteSurvivesTheFile) {
 }
 
 TEST_F(SettingsStoreTest, FileLivesInTheUsersFolderAndOnlyTheOwnerReadsIt) {
-  SaveSettingValue(kSectionStart, "liga", "1");
+  ASSERT_TRUE(SaveSettingValue(kSectionStart, "liga", "1"));
   const QString file = QString::fromStdString(SettingsFilePath());
   EXPECT_EQ(file, store_.path() + "/ZAK1415/ZAK1415.ini");
   struct stat info {};
@@ -79,7 +79,7 @@ TEST_F(SettingsStoreTest, FileLivesInTheUsersFolderAndOnlyTheOwnerReadsIt) {
 }
 
 TEST_F(SettingsStoreTest, HandWrittenValuesReadAsText) {
-  SaveSettingValue(kSectionStart, "liga", "1");
+  ASSERT_TRUE(SaveSettingValue(kSectionStart, "liga", "1"));
   {
     std::ofstream file(SettingsFilePath(), std::ios::app);
     file << "[Server]\nHost=127.0.0.1:9\n";

@@ -33,10 +33,10 @@ TEST(StoreFailure, AFullDiskLeavesTheWholeFileAndIsReportedOnce) {
   EXPECT_EQ(GetSettingValue(kSectionData, UpdateCountKey(0), ""), "7");
   EXPECT_EQ(GetSettingValue(kSectionData, LeagueDataKey(1), "keine"), "keine");
 
-  const auto notice = TakeStoreFailureNotice();
-  ASSERT_TRUE(notice);
-  EXPECT_NE(notice->find(SettingsFilePath()), std::string::npos) << *notice;
-  EXPECT_FALSE(TakeStoreFailureNotice());
+  const Outcome<void> notice = TakeStoreFailure();
+  ASSERT_FALSE(notice);
+  EXPECT_NE(notice.message().find(SettingsFilePath()), std::string::npos) << notice.message();
+  EXPECT_TRUE(TakeStoreFailure());
 
   // With room again, the next write stores everything, and nothing of the failed ones.
   EXPECT_TRUE(SaveSettingValue(kSectionData, UpdateCountKey(2), "3"));

@@ -29,11 +29,14 @@ TEST_P(DamagedStore, IsKeptAsItIsAndTheProgramRunsOnDefaults) {
   ASSERT_EQ(::lstat(path.c_str(), &before), 0);
 
   EXPECT_EQ(GetSettingValue(kSectionServer, "Timeout", "5"), "5");
-  EXPECT_FALSE(SaveSettingValue(kSectionServer, "Timeout", "7"));
-  const auto notice = TakeStoreFailureNotice();
-  ASSERT_TRUE(notice);
-  EXPECT_NE(notice->find("ist beschädigt und bleibt, wie sie ist"), std::string::npos) << *notice;
-  EXPECT_FALSE(TakeStoreFailureNotice());
+  const Outcome<void> saved = SaveSettingValue(kSectionServer, "Timeout", "7");
+  ASSERT_FALSE(saved);
+  const Outcome<void> notice = TakeStoreFailure();
+  ASSERT_FALSE(notice);
+  EXPECT_NE(notice.message().find("ist beschädigt und bleibt, wie sie ist"), std::string::npos)
+      << notice.message();
+  EXPECT_EQ(saved.message(), notice.message());
+  EXPECT_TRUE(TakeStoreFailure());
 
   struct stat after {};
   ASSERT_EQ(::lstat(path.c_str(), &after), 0);

@@ -108,11 +108,14 @@ void FrmExport::cmdExportFile_Click() {
     if (!messages_.AskYesNo(question)) return;
     QDir().mkpath(ToQString(folder));
   }
-  ExportDataFile(path, messages_);
+  // The export tells its outcome; the window stays open either way.
+  [[maybe_unused]] const Outcome<void> exported = ExportDataFile(path, messages_);
 }
 
 void FrmExport::cmdImportFile_Click() {
-  ImportDataFile(context_, statusBar_, ToUtf8(txtFile_[kImport]->text()), refreshMain_);
+  // The import tells its outcome; the window stays open either way.
+  [[maybe_unused]] const Outcome<void> imported =
+      ImportDataFile(context_, statusBar_, ToUtf8(txtFile_[kImport]->text()), refreshMain_);
 }
 
 void FrmExport::cmdClose_Click() { close(); }

@@ -150,8 +150,10 @@ void FrmHtml::cmdGenerate_Click() {
   }
   messages_.Show(MessageKind::kInformation,
                  "Daten erfolgreich nach \"" + fileName + "\" exportiert.");
-  SaveSettingValue(kSectionHtml, FavouriteTeamKey(cmbLiga_->currentIndex()),
-                   std::to_string(cmbTeams_->currentIndex() - 1));
+  // A favourite that cannot be stored is told by the main window once this one closes.
+  [[maybe_unused]] const Outcome<void> favourite =
+      SaveSettingValue(kSectionHtml, FavouriteTeamKey(cmbLiga_->currentIndex()),
+                       std::to_string(cmbTeams_->currentIndex() - 1));
   accept();
 }
 

@@ -44,7 +44,8 @@ void FrmMain::Form_Load() {
     FrmOptions loader(data_, this);
     loader.Form_Load();
   }
-  CompleteIdentity(data_.identity);
+  // A value that cannot be stored is told over the window, with the store's other failures.
+  [[maybe_unused]] const Outcome<void> identity = CompleteIdentity(data_.identity);
   setWindowTitle(TitleLine());
   setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
   MoveDayPanel(kDayPanelClosedTop);
@@ -152,7 +153,9 @@ void FrmMain::FillLeagueLists() {
   cmbLiga_[1]->clear();
   ServiceContext context = Context();
   for (int league = 0; league < kLeagueCount; ++league) {
-    LoadLeague(context, data_.teamTable, *ctrStatusProgress_, league, false, 0);
+    // A league without data was told by the loader; its list entry stays all the same.
+    [[maybe_unused]] const Outcome<void> loaded =
+        LoadLeague(context, data_.teamTable, *ctrStatusProgress_, league, false, 0);
     const QString name = ToQString(GetLeagueName(league, false));
     cmbLiga_[0]->addItem(name, league);
     cmbLiga_[1]->addItem(name, league);
@@ -167,7 +170,7 @@ bool FrmMain::RefreshLeagueData(int league, bool showAfter, std::int32_t& update
   QCoreApplication::processEvents();
   ServiceContext context = Context();
   const bool ok =
-      LoadLeague(context, data_.teamTable, *ctrStatusProgress_, league, true, updateCount);
+      LoadLeague(context, data_.teamTable, *ctrStatusProgress_, league, true, updateCount).ok();
   if (ok && showAfter) {
     FillDayLists(league);
     std::int16_t day = -1;

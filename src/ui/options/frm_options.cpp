@@ -120,7 +120,11 @@ void FrmOptions::chkUsingProxy_Click() {
   }
 }
 
-void FrmOptions::SaveOptions() { zak::SaveOptions(FormFromControls(), data_); }
+// Options that cannot be stored hold for this run; the main window tells the failure once this
+// window closes.
+void FrmOptions::SaveOptions() {
+  [[maybe_unused]] const Outcome<void> saved = zak::SaveOptions(FormFromControls(), data_);
+}
 
 void FrmOptions::Command1_Click() {
   SaveOptions();

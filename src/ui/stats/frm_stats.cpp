@@ -129,7 +129,9 @@ void FrmStats::cmbTeam_Click() {
   Picture1_->Show(BuildPositionChart(data_.positionHistory, Season(), data_.rankColour, league,
                                      team, date_.today()),
                   cmbTeam_->currentText());
-  SaveSettingValue(kSectionHtml, FavouriteTeamKey(league), std::to_string(team));
+  // A favourite that cannot be stored is told by the main window once this one closes.
+  [[maybe_unused]] const Outcome<void> favourite =
+      SaveSettingValue(kSectionHtml, FavouriteTeamKey(league), std::to_string(team));
 }
 
 }  // namespace zak::ui

@@ -164,11 +164,11 @@ class FrmExportTest : public QObject {
     for (int league = 0; league < zak::kLeagueCount; ++league) {
       zak::MatchRecord& r = typed(0, league, 0);
       r = {"Heim " + std::to_string(league), "Gast", 2, 1, true, "02.08.14 14:00"};
-      zak::SaveLeagueData(typed, league);
+      QVERIFY(zak::SaveLeagueData(typed, league));
     }
     QVERIFY(zak::ExportDataFile(path.toStdString(), w.unused));
     for (int league = 0; league < zak::kLeagueCount; ++league) {
-      zak::SaveSettingValue(zak::kSectionData, zak::LeagueDataKey(league), "");
+      QVERIFY(zak::SaveSettingValue(zak::kSectionData, zak::LeagueDataKey(league), ""));
     }
     w.File(FrmExport::kImport)->setText(path);
     w.Button("cmdImportFile")->click();

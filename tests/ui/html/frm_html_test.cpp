@@ -200,7 +200,7 @@ class FrmHtmlTest : public QObject {
 
   void keineStoresMinusOneAndHighlightsNothing() {
     Session s;
-    zak::SaveSettingValue(zak::kSectionHtml, "fav0", "9");
+    QVERIFY(zak::SaveSettingValue(zak::kSectionHtml, "fav0", "9"));
     s.Load();
     QCOMPARE(s.Box("cmbTeams")->currentText(), QString("FC Schalke 04"));
     s.Box("cmbTeams")->setCurrentIndex(0);
@@ -221,7 +221,7 @@ class FrmHtmlTest : public QObject {
   void storedFavouriteOutsideTheListSelectsKeine() {
     QFETCH(QString, stored);
     Session s;
-    zak::SaveSettingValue(zak::kSectionHtml, "fav0", stored.toStdString());
+    QVERIFY(zak::SaveSettingValue(zak::kSectionHtml, "fav0", stored.toStdString()));
     s.Load();
     QCOMPARE(s.Box("cmbTeams")->currentIndex(), 0);
   }

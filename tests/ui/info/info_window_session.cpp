@@ -26,7 +26,9 @@ std::unique_ptr<InfoWindowSession> InfoWindowSession::WithoutService() {
 
 void InfoWindowSession::Connect(const std::string& host) {
   host_ = host;
-  SaveSettingValue(kSectionServer, "Host", host);
+  if (const Outcome<void> saved = SaveSettingValue(kSectionServer, "Host", host); !saved) {
+    qFatal("the test's settings cannot be stored: %s", saved.message().c_str());
+  }
   data_.identity = TestIdentity();
   gateway_ = std::make_unique<HttpGateway>(data_.options, data_.identity, TestNow,
                                            [] { QCoreApplication::processEvents(); });

@@ -132,8 +132,9 @@ class FrmMainCommandsTest : public QObject {
     session.SlideDayMenu();
     Control<QComboBox>(w, "cmbDays", 0)->setCurrentIndex(9);
     const int displays = session.window().DisplayCount();
-    zak::SaveSettingValue(zak::kSectionServer, "Host",
-                          QString("127.0.0.1:%1").arg(zak::testing::FreePort()).toStdString());
+    QVERIFY(
+        zak::SaveSettingValue(zak::kSectionServer, "Host",
+                              QString("127.0.0.1:%1").arg(zak::testing::FreePort()).toStdString()));
     QTest::mouseClick(Control<QPushButton>(w, "cmdDownloadDays", 1), Qt::LeftButton);
     const std::string_view noConnection = zak::kNoConnectionMessage;
     QVERIFY(session.HasMessage(QString::fromUtf8(noConnection.data(), noConnection.size())));

@@ -107,7 +107,7 @@ class FrmMainEditingTest : public QObject {
     QVERIFY(zak::GetSettingValue(zak::kSectionData, zak::LeagueDataKey(4), "") != storedBefore);
 
     // A new start without download reads the result from the stored copy.
-    zak::SaveSettingValue(zak::kSectionStart, "autodl", "0");
+    QVERIFY(zak::SaveSettingValue(zak::kSectionStart, "autodl", "0"));
     const int nordostRequests = session.service().RequestCount("/zak/ud/gd1415.php?l=5&");
     session.Restart();
     QWidget& again = session.window();

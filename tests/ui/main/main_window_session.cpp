@@ -73,9 +73,11 @@ MainWindowSession::MainWindowSession(SessionOptions options) : replayDate_(optio
   } else {
     host = QString("127.0.0.1:%1").arg(FreePort());
   }
-  SaveSettingValue(kSectionServer, "Host", host.toStdString());
-  for (const auto& [section, key, value] : options.settings) {
-    SaveSettingValue(section, key, value);
+  std::vector<SettingValue> settings{{kSectionServer, "Host", host.toStdString()}};
+  for (const auto& [section, key, value] : options.settings)
+    settings.push_back({section, key, value});
+  if (const Outcome<void> saved = SaveSettingValues(settings); !saved) {
+    qFatal("the test's settings cannot be stored: %s", saved.message().c_str());
   }
   CreateWindow();
 }

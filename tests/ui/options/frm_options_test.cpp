@@ -73,11 +73,11 @@ class FrmOptionsTest : public QObject {
 
   void storedValuesAreLoadedIntoTheProgram() {
     zak::testing::TemporaryStore store;
-    zak::SaveSettingValue(zak::kSectionStart, "autodl", "0");
-    zak::SaveSettingValue(zak::kSectionProxy, "en", "1");
-    zak::SaveSettingValue(zak::kSectionProxy, "Address", "proxy.lan");
-    zak::SaveSettingValue(zak::kSectionProxy, "Port", "3128");
-    zak::SaveSettingValue(zak::kSectionServer, "Timeout", "1");
+    QVERIFY(zak::SaveSettingValue(zak::kSectionStart, "autodl", "0"));
+    QVERIFY(zak::SaveSettingValue(zak::kSectionProxy, "en", "1"));
+    QVERIFY(zak::SaveSettingValue(zak::kSectionProxy, "Address", "proxy.lan"));
+    QVERIFY(zak::SaveSettingValue(zak::kSectionProxy, "Port", "3128"));
+    QVERIFY(zak::SaveSettingValue(zak::kSectionServer, "Timeout", "1"));
     ProgramData data;
     FrmOptions window(data, nullptr);
     window.Form_Load();
@@ -92,7 +92,7 @@ class FrmOptionsTest : public QObject {
 
   void okStoresAPortThatIsNoNumberButKeepsTheProgramsPort() {
     zak::testing::TemporaryStore store;
-    zak::SaveSettingValue(zak::kSectionProxy, "Port", "8080");
+    QVERIFY(zak::SaveSettingValue(zak::kSectionProxy, "Port", "8080"));
     ProgramData data;
     FrmOptions window(data, nullptr);
     window.Form_Load();
@@ -153,7 +153,7 @@ class FrmOptionsTest : public QObject {
   void enteringAProxyBoxSelectsItsText() {
     QFETCH(QString, box);
     zak::testing::TemporaryStore store;
-    zak::SaveSettingValue(zak::kSectionProxy, "en", "1");
+    QVERIFY(zak::SaveSettingValue(zak::kSectionProxy, "en", "1"));
     ProgramData data;
     FrmOptions window(data, nullptr);
     window.Form_Load();

@@ -193,7 +193,7 @@ class FrmStatsTest : public QObject {
     QFETCH(int, shown);
     MainWindowSession session;
     session.Start();
-    zak::SaveSettingValue(zak::kSectionHtml, "fav0", stored.toStdString());
+    QVERIFY(zak::SaveSettingValue(zak::kSectionHtml, "fav0", stored.toStdString()));
     auto stats = OpenLoaded(session, AfterSeason());
     QCOMPARE(List(*stats, "cmbTeam")->currentIndex(), shown);
     auto* picture = dynamic_cast<zak::ui::PositionChartView*>(Control<QWidget>(*stats, "Picture1"));
@@ -232,7 +232,7 @@ class FrmStatsTest : public QObject {
   void chartPixelsMidSeason() {
     MainWindowSession session;
     session.Start();
-    zak::SaveSettingValue(zak::kSectionHtml, "fav0", "4");  // Bayern München
+    QVERIFY(zak::SaveSettingValue(zak::kSectionHtml, "fav0", "4"));  // Bayern München
     auto stats = OpenLoaded(session, Replay(kMidSeason));
     QCOMPARE(List(*stats, "cmbTeam")->currentText(), QString("Bayern München"));
     // 18 clubs and 34 days: columns of 248 twips, rows of 201.

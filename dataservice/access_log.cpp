@@ -1,54 +1,51 @@
 #include "access_log.h"
 
-#include <cstdio>
+#include <charconv>
 #include <ctime>
+
+#include "second_text.h"
 
 namespace zak::dataservice {
 namespace {
 
+// Runs of plain bytes go out whole: a target is mostly plain.
 void AppendEscaped(std::string& out, std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
-  for (unsigned char c : text) {
-    if (c > 0x20 && c < 0x7f && c != '\\') {
-      out += static_cast<char>(c);
-    } else {
-      out += "\\x";
-      out += kHex[c >> 4];
-      out += kHex[c & 15];
-    }
+  std::size_t plain = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c > 0x20 && c < 0x7f && c != '\\') continue;
+    out.append(text.substr(plain, i - plain));
+    const char escaped[] = {'\\', 'x', kHex[c >> 4], kHex[c & 15]};
+    out.append(escaped, sizeof escaped);
+    plain = i + 1;
   }
+  out.append(text.substr(plain));
 }
 
-// The time of a line, formatted once a second on each thread (gmtime_r takes a lock in the C
-// library).
-std::string_view LineTime(std::chrono::system_clock::time_point at) {
-  thread_local std::time_t formatted = -1;
-  thread_local char text[32];
-  thread_local std::size_t length = 0;
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(at);
-  if (seconds != formatted) {
-    std::tm utc{};
-    gmtime_r(&seconds, &utc);
-    length = std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
-    formatted = seconds;
-  }
-  return {text, length};
+void AppendNumber(std::string& out, std::int64_t value) {
+  char digits[24];
+  out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
 }  // namespace
 
 void AppendAccessLine(std::string& out, const AccessRecord& record) {
-  out += LineTime(record.time);
+  thread_local SecondText lineTime("%Y-%m-%dT%H:%M:%SZ");
+  out += lineTime.At(std::chrono::system_clock::to_time_t(record.time));
   out += ' ';
   AppendEscaped(out, record.client);
   out += ' ';
   AppendEscaped(out, record.method.empty() ? "-" : record.method);
   out += ' ';
   AppendEscaped(out, record.target.empty() ? "-" : record.target);
-  char numbers[80];
-  const int length = std::snprintf(numbers, sizeof numbers, " %u %zu %lldus\n", record.status,
-                                   record.bytes, static_cast<long long>(record.microseconds));
-  out.append(numbers, static_cast<std::size_t>(length));
+  out += ' ';
+  AppendNumber(out, record.status);
+  out += ' ';
+  AppendNumber(out, static_cast<std::int64_t>(record.bytes));
+  out += ' ';
+  AppendNumber(out, record.microseconds);
+  out += "us\n";
 }
 
 std::string FormatAccessLine(const AccessRecord& record) {

@@ -6,12 +6,11 @@
 #include <filesystem>
 
 #include "access_log.h"
+#include "asio_names.h"
 #include "metrics.h"
 
 namespace zak::dataservice {
 
-namespace net = boost::asio;
-using tcp = net::ip::tcp;
 using ReusePort = net::detail::socket_option::boolean<SOL_SOCKET, SO_REUSEPORT>;
 
 struct Listener::Accepting {

@@ -5,15 +5,11 @@
 #include <boost/beast/http.hpp>
 #include <memory>
 
+#include "asio_names.h"
 #include "metrics.h"
 
 namespace zak::dataservice {
 namespace {
-
-namespace beast = boost::beast;
-namespace http = beast::http;
-namespace net = boost::asio;
-using tcp = net::ip::tcp;
 
 class MetricsSession : public std::enable_shared_from_this<MetricsSession> {
  public:

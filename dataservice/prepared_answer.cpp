@@ -3,6 +3,8 @@
 #include <boost/beast/http/status.hpp>
 #include <ctime>
 
+#include "second_text.h"
+
 namespace zak::dataservice {
 
 PreparedAnswer::PreparedAnswer(unsigned status, std::string_view contentType, Bytes body)
@@ -33,17 +35,8 @@ PreparedAnswer::Buffers PreparedAnswer::For(unsigned version, bool keepAlive, bo
 }
 
 std::string_view HttpDateNow() {
-  thread_local std::time_t formatted = -1;
-  thread_local char text[40];
-  thread_local std::size_t length = 0;
-  const std::time_t now = std::time(nullptr);
-  if (now != formatted) {
-    std::tm utc{};
-    gmtime_r(&now, &utc);
-    length = std::strftime(text, sizeof text, "%a, %d %b %Y %H:%M:%S GMT", &utc);
-    formatted = now;
-  }
-  return {text, length};
+  thread_local SecondText date("%a, %d %b %Y %H:%M:%S GMT");
+  return date.At(std::time(nullptr));
 }
 
 }  // namespace zak::dataservice

@@ -3,8 +3,9 @@
 #include <boost/asio/steady_timer.hpp>
 #include <boost/asio/write.hpp>
 #include <boost/beast/core/bind_handler.hpp>
+#include <boost/beast/core/buffers_suffix.hpp>
 #include <boost/beast/core/flat_buffer.hpp>
-#include <boost/beast/http.hpp>
+#include <boost/beast/http/read.hpp>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -12,21 +13,13 @@
 
 #include "access_log.h"
 #include "metrics.h"
+#include "request_head.h"
 #include "thread_leagues.h"
 
 namespace zak::dataservice {
 namespace {
 
-namespace beast = boost::beast;
-namespace http = beast::http;
-namespace net = boost::asio;
-using tcp = net::ip::tcp;
 using Clock = std::chrono::steady_clock;
-
-constexpr std::uint32_t kHeaderLimit = 8 * 1024;
-constexpr std::uint64_t kBodyLimit = 8 * 1024;  // the protocol has no request bodies
-
-std::string_view View(beast::string_view text) { return {text.data(), text.size()}; }
 
 }  // namespace
 
@@ -46,6 +39,8 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     const tcp::endpoint peer = socket_.remote_endpoint(ec);
     client_ = ec ? "-" : peer.address().to_string();
     socket_.set_option(tcp::no_delay(true), ec);
+    // An answer goes out at once when the socket takes it whole, as it nearly always does.
+    socket_.non_blocking(true, ec);
     threadSessions.insert(this);
     counters_.opened.Add();
   }
@@ -92,9 +87,7 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
   void Read() {
     if (context_.sessions.stopping()) return Close();
     reading_ = true;
-    parser_.emplace();
-    parser_->header_limit(kHeaderLimit);
-    parser_->body_limit(kBodyLimit);
+    parser_.emplace(request_);
     deadline_ = Clock::now() + context_.clientTimeout;
     http::async_read(socket_, buffer_, *parser_,
                      beast::bind_front_handler(&HttpSession::OnRead, shared_from_this()));
@@ -108,25 +101,21 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
       return Close();  // the client left, went quiet, or the connection broke
     }
     if (ec) {
-      method_.clear();
-      target_.clear();
+      request_.methodText.clear();
+      request_.target.clear();
       const Prepared& refusal = ec == http::error::header_limit ? context_.fixed.fieldsTooLarge
                                                                 : context_.fixed.badRequest;
       return Send({refusal->status(), {}, {}, refusal.get(), AnswerKind::kOther}, 11, false, false);
     }
-    const auto& request = parser_->get();
-    method_.assign(View(request.method_string()));
-    target_.assign(View(request.target()));
-    const bool head = request.method() == http::verb::head;
+    const bool head = request_.method == http::verb::head;
     // Keeps the answer's bytes while they are sent, even when newer data are published.
     leagues_ = ThreadLeagues();
     Reply reply;
-    if (request.method() == http::verb::get || head) {
-      reply =
-          AnswerRequest(context_.fixed, *leagues_, target_, View(request[http::field::user_agent]));
+    if (request_.method == http::verb::get || head) {
+      reply = AnswerRequest(context_.fixed, *leagues_, request_.target, request_.agent);
     }
     if (reply.answer == nullptr) reply = NotFound(context_.fixed);
-    Send(reply, request.version(), request.keep_alive(), head);
+    Send(reply, request_.version, request_.KeepAlive(), head);
   }
 
   void Send(const Reply& reply, unsigned version, bool keepAlive, bool head) {
@@ -135,17 +124,27 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     std::memcpy(date_, HttpDateNow().data(), kDateLength);
     buffers_ = reply.answer->For(version, keepAlive, head, date_);
     counters_.CountRequest(reply.kind, status_, net::buffer_size(buffers_));
-    writing_ = true;
     deadline_ = Clock::now() + context_.clientTimeout;
-    net::async_write(socket_, buffers_,
-                     beast::bind_front_handler(&HttpSession::OnWrite, shared_from_this()));
+    beast::error_code ec;
+    std::size_t sent = socket_.write_some(buffers_, ec);
+    if (ec == net::error::would_block) ec = {}, sent = 0;
+    if (ec || sent == net::buffer_size(buffers_)) return OnWrite(ec, sent);
+    // The rest once the socket has room again.
+    beast::buffers_suffix<PreparedAnswer::Buffers> rest(buffers_);
+    rest.consume(sent);
+    writing_ = true;
+    net::async_write(socket_, rest,
+                     [self = shared_from_this(), sent](beast::error_code ec, std::size_t bytes) {
+                       self->OnWrite(ec, sent + bytes);
+                     });
   }
 
   void OnWrite(beast::error_code ec, std::size_t bytes) {
     writing_ = false;
     leagues_.reset();
     const auto now = Clock::now();
-    LogAccess({std::chrono::system_clock::now(), client_, method_, target_, status_, bytes,
+    LogAccess({std::chrono::system_clock::now(), client_, request_.methodText, request_.target,
+               status_, bytes,
                std::chrono::duration_cast<std::chrono::microseconds>(now - started_).count()});
     if (ec || !keepAlive_) return Close();
     Read();
@@ -165,12 +164,11 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
   ThreadCounters& counters_;
   std::string client_;
   beast::flat_buffer buffer_;
-  std::optional<http::request_parser<http::string_body>> parser_;
+  RequestFields request_;
+  std::optional<RequestHead> parser_;
   ThreadSnapshot leagues_;
   PreparedAnswer::Buffers buffers_;
   char date_[kDateLength] = {};
-  std::string method_;
-  std::string target_;
   Clock::time_point started_;
   Clock::time_point deadline_;
   unsigned status_ = 0;

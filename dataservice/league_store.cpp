@@ -64,11 +64,7 @@ bool LeagueStore::Refresh() {
     waiting = waiting || look == Look::kWaiting;
     published = published || look == Look::kTaken;
   }
-  if (counted && !stateFile_.empty()) {
-    if (const std::string error = WriteStateFile(stateFile_, state_); !error.empty()) {
-      WriteLogLine("update counts not saved: " + error);
-    }
-  }
+  if ((counted || !stateProblem_.empty()) && !stateFile_.empty()) SaveState();
   if (published) {
     std::shared_ptr<const LeagueSnapshot> snapshot = std::move(next);
     {
@@ -78,6 +74,13 @@ bool LeagueStore::Refresh() {
     if (tell_) tell_(std::move(snapshot));
   }
   return waiting;
+}
+
+void LeagueStore::SaveState() {
+  const std::string error = WriteStateFile(stateFile_, state_);
+  if (error.empty() && !stateProblem_.empty()) WriteLogLine("update counts saved");
+  if (!error.empty() && error != stateProblem_) WriteLogLine("update counts not saved: " + error);
+  stateProblem_ = error;
 }
 
 LeagueStore::Look LeagueStore::LookAt(int league, LeagueSnapshot& next, bool& counted) {

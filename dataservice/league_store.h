@@ -72,6 +72,10 @@ class LeagueStore {
   // moment, no descriptor left) holds every league as it is until it is read again.
   ManifestLook LookAtManifest();
   void NoteManifestProblem(const std::string& problem);
+  // Writes the counts served. A failed write (a full disk, no descriptor left) is tried again at
+  // every look until it succeeds, not only at the next change of a count: counts that go back
+  // after a restart would make clients take old data for new.
+  void SaveState();
   Look LookAt(int league, LeagueSnapshot& next, bool& counted);
   // The manifest's count for data with this fingerprint, taken into the state.
   bool TakePublishedCount(int league, std::uint64_t fingerprint, bool& counted);
@@ -93,6 +97,7 @@ class LeagueStore {
   std::optional<ServiceState> manifest_;
   std::optional<std::uint64_t> manifestSeen_;  // fingerprint of the manifest bytes last read
   std::string manifestProblem_;
+  std::string stateProblem_;  // of the last write of the state file; empty: saved
   mutable std::mutex currentMutex_;
   std::shared_ptr<const LeagueSnapshot> current_;
   std::function<void(std::shared_ptr<const LeagueSnapshot>)> tell_;

@@ -110,6 +110,20 @@ TEST_F(Store, CountsContinueFromTheStateFile) {
   EXPECT_NE(LeagueStore(season_.string(), state_, 0ms).Start(), "");
 }
 
+// A failed write of the counts is tried again at the next look, though no count changes: a
+// restart would otherwise serve counts that went back.
+TEST_F(Store, CountsNotSavedAreSavedAtTheNextLook) {
+  const auto blocked = folder_.path() / "state";
+  std::ofstream(blocked) << "";  // a file where the state file's folder belongs: writes fail
+  const std::string state = (blocked / "counts.tsv").string();
+  LeagueStore store(season_.string(), state, 0ms);
+  ASSERT_EQ(store.Start(), "");
+  ASSERT_EQ((*store.Current())[0].count, 1);
+  std::filesystem::remove(blocked);
+  store.Refresh();
+  EXPECT_EQ(ReadStateFile(state).state[0].count, 1);
+}
+
 // A file that has just changed may still be being written: it is taken only once it has stood
 // still for the settle time, however often it is looked at meanwhile.
 TEST_F(Store, AChangedFileIsTakenOnlyOnceItHasStoodStill) {

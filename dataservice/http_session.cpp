@@ -1,5 +1,6 @@
 #include "http_session.h"
 
+#include <boost/asio/post.hpp>
 #include <boost/asio/steady_timer.hpp>
 #include <boost/asio/write.hpp>
 #include <boost/beast/core/bind_handler.hpp>
@@ -147,7 +148,9 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
                status_, bytes,
                std::chrono::duration_cast<std::chrono::microseconds>(now - started_).count()});
     if (ec || !keepAlive_) return Close();
-    Read();
+    // Read the next request after the handlers already due: a client sends it only once it has
+    // the answer, so a read at once would mostly find nothing (a recvfrom in vain per request).
+    net::post(socket_.get_executor(), [self = shared_from_this()] { self->Read(); });
   }
 
   void Close() {

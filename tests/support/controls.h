@@ -24,6 +24,11 @@ inline QString Cell(QWidget& window, const char* name, int row) {
   return Control(window, name, row)->text();
 }
 
+// Where a control lies in its window, whichever panel of the window holds it.
+inline QPoint InWindow(const QWidget* control) {
+  return control->mapTo(control->window(), QPoint(0, 0));
+}
+
 // A Top or Left in twips as the window's pixels, rounded as the window places controls.
 inline int Px(int twips) { return (twips + 7) / 15; }
 

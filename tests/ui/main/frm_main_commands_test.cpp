@@ -1,6 +1,8 @@
 // The main window's commands and links: the two download buttons, the web links through the
 // desktop opener, and the commands whose windows the program does not have yet.
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>

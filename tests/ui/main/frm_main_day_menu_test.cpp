@@ -1,15 +1,20 @@
 // The sliding match-day menu of the main window: its slide and end positions, the controls
 // each end switches, Esc and Enter, the strip's hover colour and the row highlight.
 #include <QApplication>
+#include <QComboBox>
 #include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "main_window_session.h"
 #include "support/controls.h"
 
 using zak::testing::Control;
+using zak::testing::InWindow;
 using zak::testing::MainWindowSession;
 using zak::testing::Px;
 
@@ -215,32 +220,32 @@ class FrmMainDayMenuTest : public QObject {
   void rowHighlightFollowsTheMouseOverTheTable() {
     QWidget& w = session_->window();
     auto* frame = Control<QFrame>(w, "Shape1");
-    QCOMPARE(frame->y(), Px(900));
+    QCOMPARE(InWindow(frame).y(), Px(900));
     MoveCounter moves(frame);
     for (const char* cell :
          {"lblLineBack", "lblTRank", "lblTeam", "lblTDays", "lblTWon", "lblTDraw", "lblTLost",
           "lblTGoalPlus", "lblTGoalMinus", "lblTGoalDiff", "lblTPoints"}) {
       MoveMouseOver(Control(w, cell, 7));
-      QCOMPARE(frame->y(), Px(3420));
+      QCOMPARE(InWindow(frame).y(), Px(3420));
     }
     // Along the same row the frame is placed once.
     QCOMPARE(moves.moves, 1);
     // Each trend arrow maps back to its own row.
     for (int row = 0; row < 18; ++row) {
       MoveMouseOver(Control(w, "imgDiff", row));
-      QCOMPARE(frame->y(), Px(row * 360 + 900));
+      QCOMPARE(InWindow(frame).y(), Px(row * 360 + 900));
     }
     // Halves go to the even row: Top 1080 is row 0.5, 1260 is 1.0, 1440 is 1.5.
     QLabel* arrow = Control(w, "imgDiff", 0);
     const std::pair<int, int> cases[] = {{1080, 0}, {1260, 1}, {1440, 2}};
     for (const auto& [top, row] : cases) {
-      arrow->move(arrow->x(), top / 15);
+      arrow->move(arrow->x(), top / 15 - InWindow(arrow->parentWidget()).y());
       MoveMouseOver(arrow);
-      QCOMPARE(frame->y(), Px(row * 360 + 900));
+      QCOMPARE(InWindow(frame).y(), Px(row * 360 + 900));
     }
     // Choosing a league puts the frame back on the first row.
     Control<QComboBox>(w, "cmbLiga", 1)->setCurrentIndex(1);
-    QCOMPARE(frame->y(), Px(900));
+    QCOMPARE(InWindow(frame).y(), Px(900));
   }
 
  private:

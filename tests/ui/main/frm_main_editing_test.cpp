@@ -2,6 +2,7 @@
 // through, the take-over into the match data and the settings store, and the unsaved-edits mark.
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>

@@ -3,7 +3,12 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -17,6 +22,7 @@
 
 using zak::testing::Cell;
 using zak::testing::Control;
+using zak::testing::InWindow;
 using zak::testing::MainWindowSession;
 using zak::testing::Px;
 using zak::testing::SessionOptions;
@@ -82,8 +88,8 @@ void VerifyLogosFollowTheirClubs(QWidget& window, int league) {
     QVERIFY2(slot >= 0, qPrintable(Cell(window, "lblTeam", row)));
     QLabel* logo = Control(window, "imgTeam", league * zak::kTeamSlots + slot);
     QVERIFY(logo->isVisible());
-    QCOMPARE(logo->y(), Px(row * 360 + 885));
-    QCOMPARE(Control(window, "lblMinusPoints", slot)->y(), logo->y());
+    QCOMPARE(InWindow(logo).y(), Px(row * 360 + 885));
+    QCOMPARE(InWindow(Control(window, "lblMinusPoints", slot)).y(), InWindow(logo).y());
   }
 }
 
@@ -138,12 +144,12 @@ class FrmMainTest : public QObject {
     MainWindowSession session(NoService());
     session.Start();
     QWidget& w = session.window();
-    QCOMPARE(Control(w, "lblTeam", 7)->y(), Px(7 * 360 + 915));
-    QCOMPARE(Control(w, "imgDiff", 7)->y(), Px(7 * 360 + 960));
-    QCOMPARE(Control(w, "imgTeam", 47)->y(), Px(7 * 360 + 885));
-    QCOMPARE(Control(w, "Label6", 8)->y(), Px(570));
-    QCOMPARE(Control(w, "lblNewsLine")->y(), Px(165));
-    QCOMPARE(Control<QFrame>(w, "Shape1")->y(), Px(900));
+    QCOMPARE(InWindow(Control(w, "lblTeam", 7)).y(), Px(7 * 360 + 915));
+    QCOMPARE(InWindow(Control(w, "imgDiff", 7)).y(), Px(7 * 360 + 960));
+    QCOMPARE(InWindow(Control(w, "imgTeam", 47)).y(), Px(7 * 360 + 885));
+    QCOMPARE(InWindow(Control(w, "Label6", 8)).y(), Px(570));
+    QCOMPARE(InWindow(Control(w, "lblNewsLine")).y(), Px(165));
+    QCOMPARE(InWindow(Control<QFrame>(w, "Shape1")).y(), Px(900));
     QCOMPARE(Control<QWidget>(w, "picDays")->y(), Px(8120));
     const std::pair<const char*, int> column[] = {
         {"Label1_0", 915},         {"Label1_2", 1635},          {"lblSaison", 2055},
@@ -152,8 +158,8 @@ class FrmMainTest : public QObject {
         {"cmdShowCurTable", 6075}, {"cmdDownloadDays_0", 6435}, {"cmdPrintTable", 6975},
         {"cmdStatistics", 7335}};
     for (const auto& [name, top] : column) {
-      QCOMPARE(Control<QWidget>(w, name)->y(), Px(top));
-      QCOMPARE(Control<QWidget>(w, name)->x(), Px(6840));
+      QCOMPARE(InWindow(Control<QWidget>(w, name)).y(), Px(top));
+      QCOMPARE(InWindow(Control<QWidget>(w, name)).x(), Px(6840));
     }
     QCOMPARE(Control(w, "lblSaison")->text(), QString("2014 / 2015"));
   }
@@ -174,7 +180,7 @@ class FrmMainTest : public QObject {
     QCOMPARE(session.window().CurrentLeague(), 1);
     QCOMPARE(session.window().DisplayCount(), before + 1);
     QCOMPARE(zak::GetSettingValue(zak::kSectionStart, "liga", ""), std::string("1"));
-    QCOMPARE(Control<QFrame>(w, "Shape1")->y(), Px(900));
+    QCOMPARE(InWindow(Control<QFrame>(w, "Shape1")).y(), Px(900));
     QCOMPARE(Control(w, "lblCurDay")->text(), QString("<-  34. Spieltag  "));
     QCOMPARE(Cell(w, "lblTeam", 0), QString("FC Ingolstadt 04"));
     VerifyLogosFollowTheirClubs(w, 1);

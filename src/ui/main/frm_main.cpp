@@ -1,17 +1,24 @@
 #include "frm_main.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 
-#include "core/maker.h"
-#include "core/season_replay.h"
+#include "command_column.h"
+#include "day_panel.h"
+#include "main_controls.h"
 #include "service/league_loading.h"
 #include "settings/settings_store.h"
+#include "status_strip.h"
+#include "table_panel.h"
+#include "ui/components/fonts.h"
+#include "ui/components/palette.h"
 #include "ui/components/pictures.h"
-#include "ui/components/qt_text.h"
+#include "ui/components/reader_tree.h"
 #include "ui/components/twips.h"
-#include "ui/datafile/frm_export.h"
-#include "ui/options/frm_options.h"
-#include "ui/stats/frm_stats.h"
 
 namespace zak::ui {
 
@@ -22,17 +29,74 @@ FrmMain::FrmMain(ProgramData& data, WindowClocks clocks, QWidget* parent)
       messages_(this),
       gateway_(std::make_unique<HttpGateway>(data.options, data.identity, clocks_.now,
                                              [] { QCoreApplication::processEvents(); })) {
-  CreateControls();
-  PrepareGoalBoxes();
-  PrepareDayMenu();
-  PrepareCommands();
+  setObjectName("frmMain");
+  setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+  SetBackColour(this, kFaceColour);
+  setFont(SansFont(8));
+  // Created in this order, which is the order of Tab and of what lies over what.
+  CreateHeader();
+  table_ = new TablePanel(this, events_);
+  column_ = new CommandColumn(this);
+  dayPanel_ = new DayPanel(this, events_);
+  status_ = new StatusStrip(this, clocks_.today, clocks_.replay);
+  SetDefaultButton(column_->button(CommandColumn::kShowCurTable));
   WatchControls();
-  PrepareReaders();
   ConnectHandlers();
   setWindowIcon(QIcon(RenderPicture(kProgramIcon, 64, 64)));
 }
 
 FrmMain::~FrmMain() = default;
+
+// The white areas behind the header and the column, and the header line: the news and the
+// link to the homepage.
+void FrmMain::CreateHeader() {
+  shpBackground_[0] = MakeShape(this, "shpBackgroundTop", 0, 0, 8760, 855);
+  SetBackColour(shpBackground_[0], QColor(255, 255, 255));
+  shpBackground_[1] = MakeShape(this, "shpBackgroundRight", 6720, 0, 2040, 8120);
+  SetBackColour(shpBackground_[1], QColor(255, 255, 255));
+  lblNewsLine_ = MakeLabel(this, "lblNewsLine", "", 300, 120, 6315, 255);
+  lblNewsLine_->setFont(SansFont(8.25, true));
+  SetForeColour(lblNewsLine_, QColor(0, 0, 128));
+  lblInfoURL_ = MakeLabel(this, "lblInfoURL", "", 6840, 120, 1815, 255, Qt::AlignRight);
+  lblInfoURL_->setToolTip("Gehe zur offiziellen Seite der Zakliste");
+  QFont link = SansFont(8.25);
+  link.setUnderline(true);
+  lblInfoURL_->setFont(link);
+  SetForeColour(lblInfoURL_, QColor(0, 0, 255));
+  lblInfoURL_->setCursor(Qt::PointingHandCursor);
+  for (QFrame* shape : shpBackground_) HideFromReaders(shape);
+  MakeReaderCommand(lblInfoURL_, CommandKind::kLink, "ZAK Homepage");
+}
+
+void FrmMain::ConnectHandlers() {
+  for (int i = 0; i < 2; ++i) {
+    QComboBox* liga = i == 0 ? dayPanel_->cmbLiga() : column_->cmbLiga();
+    QComboBox* days = i == 0 ? dayPanel_->cmbDays() : column_->cmbDays();
+    connect(liga, &QComboBox::currentIndexChanged, this, [this, i] { cmbLiga_Click(i); });
+    connect(days, &QComboBox::currentIndexChanged, this, [this, i] { cmbDays_Click(i); });
+    QPushButton* download = i == 0 ? column_->button(CommandColumn::kDownloadDays)
+                                   : dayPanel_->button(DayPanel::kDownloadDays);
+    connect(download, &QPushButton::clicked, this, [this, i] { cmdDownloadDays_Click(i); });
+  }
+  using Column = CommandColumn;
+  const std::pair<QPushButton*, void (FrmMain::*)()> commands[] = {
+      {column_->button(Column::kShowCurTable), &FrmMain::cmdShowCurTable_Click},
+      {column_->button(Column::kPreferences), &FrmMain::cmdPreferences_Click},
+      {column_->button(Column::kStatistics), &FrmMain::cmdStatistics_Click},
+      {column_->button(Column::kExport), &FrmMain::cmdExport_Click},
+      {column_->button(Column::kReportBug), &FrmMain::cmdReportBug_Click},
+      {column_->button(Column::kPrintTable), &FrmMain::cmdPrintTable_Click},
+      {column_->button(Column::kUpdateProgram), &FrmMain::cmdUpdateProgram_Click},
+      {column_->button(Column::kInfo), &FrmMain::cmdInfo_Click},
+      {column_->button(Column::kHTMLExport), &FrmMain::cmdHTMLExport_Click},
+      {dayPanel_->button(DayPanel::kUpdateTable), &FrmMain::cmdUpdateTable_Click},
+      {dayPanel_->button(DayPanel::kPrintDay), &FrmMain::cmdPrintDay_Click},
+      {dayPanel_->button(DayPanel::kPrintTableDay), &FrmMain::cmdPrintTableDay_Click}};
+  for (const auto& [button, handler] : commands) {
+    connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+  }
+  connect(dayPanel_->tmrOpenDay(), &QTimer::timeout, this, [this] { tmrOpenDay_Timer(); });
+}
 
 ServiceContext FrmMain::Context() {
   return ServiceContext{data_, *gateway_, messages_, clocks_.today};
@@ -45,30 +109,19 @@ void FrmMain::TellStoreFailure() {
   zak::TellStoreFailure(context);
 }
 
-void FrmMain::ConnectHandlers() {
-  for (int i = 0; i < 2; ++i) {
-    connect(cmbLiga_[i], &QComboBox::currentIndexChanged, this, [this, i] { cmbLiga_Click(i); });
-    connect(cmbDays_[i], &QComboBox::currentIndexChanged, this, [this, i] { cmbDays_Click(i); });
-  }
-  connect(cmdShowCurTable_, &QPushButton::clicked, this, [this] { cmdShowCurTable_Click(); });
-  connect(cmdPreferences_, &QPushButton::clicked, this, [this] { cmdPreferences_Click(); });
-  connect(cmdStatistics_, &QPushButton::clicked, this, [this] { cmdStatistics_Click(); });
-  connect(cmdExport_, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
-}
-
 // Both league lists hold the same entries; a choice in one selects the same entry in the other,
 // whose event then finds both equal and switches the league, so it is drawn once.
 void FrmMain::cmbLiga_Click(int index) {
-  const int s0 = cmbLiga_[0]->currentIndex();
-  const int s1 = cmbLiga_[1]->currentIndex();
+  QComboBox* lists[] = {dayPanel_->cmbLiga(), column_->cmbLiga()};
+  const int s0 = lists[0]->currentIndex();
+  const int s1 = lists[1]->currentIndex();
   if (s0 != s1) {
-    if (index == 0) cmbLiga_[1]->setCurrentIndex(s0);
-    if (index == 1) cmbLiga_[0]->setCurrentIndex(s1);
+    lists[1 - index]->setCurrentIndex(lists[index]->currentIndex());
     return;
   }
   if (s0 < 0) return;
   bool changed = false;
-  SelectLeague(cmbLiga_[index]->currentIndex(), changed);
+  SelectLeague(s0, changed);
 }
 
 void FrmMain::SelectLeague(int league, bool& changed) {
@@ -77,11 +130,12 @@ void FrmMain::SelectLeague(int league, bool& changed) {
   currentLeague_ = league;
   changed = UpdateData(league);
   if (!SaveSettingValue(kSectionStart, "liga", std::to_string(currentLeague_))) TellStoreFailure();
-  PlaceRowHighlight(915 - 15);
+  table_->PlaceRowHighlight(915 - 15);
 }
 
 void FrmMain::cmbDays_Click(int index) {
-  const int position = cmbDays_[index]->currentIndex();
+  QComboBox* list = index == 0 ? dayPanel_->cmbDays() : column_->cmbDays();
+  const int position = list->currentIndex();
   if (position < 0) return;
   std::int16_t day = static_cast<std::int16_t>(position + 1);
   ShowMatchDay(currentLeague_, day);
@@ -92,33 +146,6 @@ void FrmMain::cmdShowCurTable_Click() {
   ShowMatchDay(currentLeague_, day);
 }
 
-void FrmMain::cmdPreferences_Click() {
-  FrmOptions options(data_, this);
-  options.Form_Load();
-  options.exec();
-  TellStoreFailure();
-}
-
-void FrmMain::cmdStatistics_Click() {
-  FrmStats stats(data_, StatsDate{clocks_.today, clocks_.replay}, currentLeague_, this);
-  stats.Form_Load();
-  stats.exec();
-  TellStoreFailure();
-}
-
-QString FrmMain::ReadyText() const {
-  if (!clocks_.replay) return QStringLiteral("Fertig");
-  return QStringLiteral("Fertig (Stand %1)").arg(ToQString(GermanDate(clocks_.today())));
-}
-
-// The data file window; after an import it reloads the leagues with this window's status bar
-// and lets this window show its league again.
-void FrmMain::cmdExport_Click() {
-  FrmExport window(
-      Context(), *ctrStatusProgress_, [this] { UpdateData(currentLeague_); }, this);
-  window.Form_Load();
-  window.exec();
-  TellStoreFailure();
-}
+CtrStatusProgressBar* FrmMain::statusBar() const { return status_; }
 
 }  // namespace zak::ui

@@ -120,17 +120,16 @@ void FrmMain::cmbLiga_Click(int index) {
     return;
   }
   if (s0 < 0) return;
-  bool changed = false;
-  SelectLeague(s0, changed);
+  SelectLeague(s0);
 }
 
-void FrmMain::SelectLeague(int league, bool& changed) {
-  changed = false;
-  if (league == currentLeague_) return;
+bool FrmMain::SelectLeague(int league) {
+  if (league == currentLeague_) return false;
   currentLeague_ = league;
-  changed = UpdateData(league);
+  const bool changed = UpdateData(league);
   if (!SaveSettingValue(kSectionStart, "liga", std::to_string(currentLeague_))) TellStoreFailure();
   table_->PlaceRowHighlight(915 - 15);
+  return changed;
 }
 
 void FrmMain::cmbDays_Click(int index) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "control_events.h"
+#include "core/outcome.h"
 #include "core/program_data.h"
 #include "service/data_service.h"
 #include "ui/components/ctr_status_progress_bar.h"
@@ -39,15 +40,16 @@ class FrmMain : public QWidget {
   // The start-up, from the connection test to the first table on screen; shows the window.
   void Form_Load();
   // Downloads one league with the wait notice shown, then with showAfter shows its current
-  // match day. True when the league has usable data.
-  bool RefreshLeagueData(int league, bool showAfter, std::int32_t& updateCount);
+  // match day. `updateCount` is the count sent to the service (0 asks for everything); fails
+  // when the league has no usable data (the loading has told why).
+  Outcome<void> RefreshLeagueData(int league, bool showAfter, std::int32_t updateCount);
   // Recomputes the league's table and shows its current match day.
   bool UpdateData(int league);
   // Shows match day `day` (1-based); -1 means the current match day, written back.
   void ShowMatchDay(int league, std::int16_t& day);
   void FillDayLists(int league);
-  // Switches the league on screen; `changed` tells whether anything was redrawn.
-  void SelectLeague(int league, bool& changed);
+  // Switches the league on screen; true when anything was redrawn.
+  bool SelectLeague(int league);
   void cmbLiga_Click(int index);
   void cmbDays_Click(int index);
   void cmdShowCurTable_Click();

@@ -21,8 +21,7 @@ void FrmMain::cmdDownloadDays_Click(int index) {
                                    : dayPanel_->button(DayPanel::kDownloadDays);
   button->setEnabled(false);
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  std::int32_t updateCount = 0;
-  RefreshLeagueData(currentLeague_, true, updateCount);
+  [[maybe_unused]] const Outcome<void> refreshed = RefreshLeagueData(currentLeague_, true, 0);
   QApplication::restoreOverrideCursor();
   button->setEnabled(true);
 }

@@ -110,19 +110,19 @@ void FrmMain::FillLeagueLists() {
   }
 }
 
-bool FrmMain::RefreshLeagueData(int league, bool showAfter, std::int32_t& updateCount) {
+Outcome<void> FrmMain::RefreshLeagueData(int league, bool showAfter, std::int32_t updateCount) {
   column_->ShowWait(true);
   QCoreApplication::processEvents();
   ServiceContext context = Context();
-  const bool ok = LoadLeague(context, data_.teamTable, *status_, league, true, updateCount).ok();
-  if (ok && showAfter) {
+  Outcome<void> loaded = LoadLeague(context, data_.teamTable, *status_, league, true, updateCount);
+  if (loaded && showAfter) {
     FillDayLists(league);
     std::int16_t day = -1;
     ShowMatchDay(league, day);
   }
   status_->ShowReady();
   column_->ShowWait(false);
-  return ok;
+  return loaded;
 }
 
 }  // namespace zak::ui

@@ -187,9 +187,7 @@ class FrmMainTest : public QObject {
     // The logos of the league left behind are hidden.
     QVERIFY(!Control(w, "imgTeam", 4)->isVisible());
     // The same league again changes nothing.
-    bool changed = true;
-    session.window().SelectLeague(1, changed);
-    QVERIFY(!changed);
+    QVERIFY(!session.window().SelectLeague(1));
     QCOMPARE(session.window().DisplayCount(), before + 1);
   }
 

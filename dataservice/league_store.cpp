@@ -36,12 +36,12 @@ std::shared_ptr<const LeagueSnapshot> LeagueStore::Current() const {
   return current_;
 }
 
-std::string LeagueStore::Start() {
+Outcome<void> LeagueStore::Start() {
   if (!stateFile_.empty()) {
-    StateReadResult read = ReadStateFile(stateFile_);
-    if (!read.error.empty()) return read.error;
+    const Outcome<ServiceState> read = ReadStateFile(stateFile_);
+    if (!read) return read.failure();
     std::lock_guard lock(refreshing_);
-    state_ = read.state;
+    state_ = *read;
   }
   if (Refresh()) {
     std::this_thread::sleep_for(settle_);
@@ -57,13 +57,14 @@ bool LeagueStore::Refresh() {
   if (manifest == ManifestLook::kUnknown) return true;
   auto next = std::make_shared<LeagueSnapshot>(*Current());
   bool published = false;
-  bool counted = false;
+  const ServiceState before = state_;
   bool waiting = manifest == ManifestLook::kChanging;
   for (int league = 0; league < kLeagueCount; ++league) {
-    const Look look = LookAt(league, *next, counted);
+    const Look look = LookAt(league, *next);
     waiting = waiting || look == Look::kWaiting;
     published = published || look == Look::kTaken;
   }
+  const bool counted = state_ != before;
   if ((counted || !stateProblem_.empty()) && !stateFile_.empty()) SaveState();
   if (published) {
     std::shared_ptr<const LeagueSnapshot> snapshot = std::move(next);
@@ -77,32 +78,33 @@ bool LeagueStore::Refresh() {
 }
 
 void LeagueStore::SaveState() {
-  const std::string error = WriteStateFile(stateFile_, state_);
+  const Outcome<void> saved = WriteStateFile(stateFile_, state_);
+  const std::string error = saved ? "" : saved.message();
   if (error.empty() && !stateProblem_.empty()) WriteLogLine("update counts saved");
   if (!error.empty() && error != stateProblem_) WriteLogLine("update counts not saved: " + error);
   stateProblem_ = error;
 }
 
-LeagueStore::Look LeagueStore::LookAt(int league, LeagueSnapshot& next, bool& counted) {
+LeagueStore::Look LeagueStore::LookAt(int league, LeagueSnapshot& next) {
   const std::string path = SeasonFilePath(seasonDir_, league);
-  const FileReadResult read = ReadRegularFile(path);
-  if (!read.file) {
+  const Outcome<FileRead> read = ReadRegularFile(path);
+  if (!read) {
     waiting_[league].reset();
     taken_[league].reset();
-    NoteUnreadable(league, path, read);
+    NoteUnreadable(league, path, read.failure());
     return Look::kUnchanged;
   }
   lastProblem_[league].clear();
-  const Sighting seen{read.file->stamp, Fingerprint(read.file->bytes)};
+  const Sighting seen{read->stamp, Fingerprint(read->bytes)};
   if (seen == taken_[league]) return Look::kUnchanged;
   const auto now = std::chrono::steady_clock::now();
   // Unchanged since a look at least `settle` ago, or not written to for that long.
   const bool settled =
-      !read.file->changedWhileRead &&
+      !read->changedWhileRead &&
       ((seen == waiting_[league] && now - waitingSince_[league] >= settle_) ||
        NowNs() - seen.stamp.modifiedNs >= std::chrono::nanoseconds(settle_).count());
   if (!settled) {
-    if (read.file->changedWhileRead) {
+    if (read->changedWhileRead) {
       waiting_[league].reset();
     } else if (seen != waiting_[league]) {
       waiting_[league] = seen;
@@ -112,11 +114,11 @@ LeagueStore::Look LeagueStore::LookAt(int league, LeagueSnapshot& next, bool& co
   }
   waiting_[league].reset();
   taken_[league] = seen;
-  return Take(league, path, read.file->bytes, next, counted) ? Look::kTaken : Look::kUnchanged;
+  return Take(league, path, read->bytes, next) ? Look::kTaken : Look::kUnchanged;
 }
 
 bool LeagueStore::Take(int league, const std::string& path, const std::string& bytes,
-                       LeagueSnapshot& next, bool& counted) {
+                       LeagueSnapshot& next) {
   auto data = std::make_unique<MatchData>();
   const Outcome<int> read = ReadSeasonText(bytes, path, *data, league);
   if (!read.ok() || *read == 0) {
@@ -134,14 +136,14 @@ bool LeagueStore::Take(int league, const std::string& path, const std::string& b
   LeagueState& state = state_[league];
   const bool published = manifest_.has_value();
   if (published) {
-    if (!TakePublishedCount(league, fingerprint, counted)) {
+    if (const Outcome<void> taken = TakePublishedCount(league, fingerprint); !taken) {
+      Log(league, taken.message());
       refusals_[league].fetch_add(1, std::memory_order_relaxed);
       return false;
     }
   } else if (state.count == 0 || state.fingerprint != fingerprint) {
     if (state.count < std::numeric_limits<std::int32_t>::max()) ++state.count;
     state.fingerprint = fingerprint;
-    counted = true;
   }
   if (next[league].count == state.count && next[league].published == published) return false;
   next[league] = MakeLeagueAnswer(dataBytes, state.count, published);
@@ -149,55 +151,49 @@ bool LeagueStore::Take(int league, const std::string& path, const std::string& b
   return true;
 }
 
-bool LeagueStore::TakePublishedCount(int league, std::uint64_t fingerprint, bool& counted) {
+Outcome<void> LeagueStore::TakePublishedCount(int league, std::uint64_t fingerprint) {
   const LeagueState& entry = (*manifest_)[league];
   LeagueState& state = state_[league];
-  if (entry.count == 0) {
-    Log(league, "not in the manifest; not taken");
-    return false;
-  }
+  if (entry.count == 0) return Fail("not in the manifest; not taken");
   const std::string count = std::to_string(entry.count);
   if (entry.fingerprint != fingerprint) {
-    Log(league, "data differ from those of the manifest's update count " + count +
-                    "; the last answer stays until both agree");
-    return false;
+    return Fail("data differ from those of the manifest's update count " + count +
+                "; the last answer stays until both agree");
   }
   if (!MayFollow(state, entry)) {
-    Log(league, "the manifest's update count " + count + " does not follow " +
-                    std::to_string(state.count) + " served before; not taken");
-    return false;
+    return Fail("the manifest's update count " + count + " does not follow " +
+                std::to_string(state.count) + " served before; not taken");
   }
-  counted = counted || state != entry;
   state = entry;
-  return true;
+  return {};
 }
 
 LeagueStore::ManifestLook LeagueStore::LookAtManifest() {
   const std::string path = ManifestPath(seasonDir_);
-  const FileReadResult read = ReadRegularFile(path);
+  const Outcome<FileRead> read = ReadRegularFile(path);
   const ManifestLook notValid = manifest_ ? ManifestLook::kKnown : ManifestLook::kUnknown;
-  if (!read.file) {
+  if (!read) {
     manifestSeen_.reset();
-    if (read.missing && !manifest_) {  // counts of our own, kept in the state file
+    const bool missing = read.failure().kind == kFileMissing;
+    if (missing && !manifest_) {  // counts of our own, kept in the state file
       manifestProblem_.clear();
       return ManifestLook::kKnown;
     }
-    NoteManifestProblem(path +
-                        (read.missing ? " is gone" : " cannot be read (" + read.error + ")"));
+    NoteManifestProblem(path + (missing ? " is gone" : " cannot be read (" + read.message() + ")"));
     return notValid;
   }
-  if (read.file->changedWhileRead) return manifest_ ? ManifestLook::kChanging : notValid;
-  const std::uint64_t seen = Fingerprint(read.file->bytes);
+  if (read->changedWhileRead) return manifest_ ? ManifestLook::kChanging : notValid;
+  const std::uint64_t seen = Fingerprint(read->bytes);
   if (seen == manifestSeen_) return ManifestLook::kKnown;
-  const auto manifest = ParseState(read.file->bytes);
+  const Outcome<ServiceState> manifest = ParseState(read->bytes);
   if (!manifest) {
     NoteManifestProblem(path + " is damaged");
     return notValid;
   }
   manifestSeen_ = seen;
   manifestProblem_.clear();
-  if (manifest == manifest_) return ManifestLook::kKnown;
-  manifest_ = manifest;
+  if (manifest_ == *manifest) return ManifestLook::kKnown;
+  manifest_ = *manifest;
   // Every league is weighed again against the new counts, also one whose file is unchanged.
   taken_.fill(std::nullopt);
   WriteLogLine("manifest " + path + " read");
@@ -212,11 +208,11 @@ void LeagueStore::NoteManifestProblem(const std::string& problem) {
 }
 
 // Logged once per kind of problem, not at every look; a league without a file is normal.
-void LeagueStore::NoteUnreadable(int league, const std::string& path, const FileReadResult& read) {
-  if (read.error == lastProblem_[league]) return;
-  lastProblem_[league] = read.error;
-  if (read.missing && Current()->at(league).count == 0) return;
-  Log(league, path + " cannot be read (" + read.error + "); its last data stay");
+void LeagueStore::NoteUnreadable(int league, const std::string& path, const Failure& read) {
+  if (read.message == lastProblem_[league]) return;
+  lastProblem_[league] = read.message;
+  if (read.kind == kFileMissing && Current()->at(league).count == 0) return;
+  Log(league, path + " cannot be read (" + read.message + "); its last data stay");
 }
 
 }  // namespace zak::dataservice

@@ -32,7 +32,7 @@ class LeagueStore {
   // just changed. A state file that exists but cannot be read is an error: counts must never go
   // back, or a client would take old data for new. With a manifest the state file holds the
   // counts served, and a manifest count below them is not taken.
-  std::string Start();
+  Outcome<void> Start();
 
   // Looks at every season file again. A file whose bytes are unchanged is skipped; a file with
   // rejected lines, or without matches, or that cannot be read is not taken and the league
@@ -76,12 +76,13 @@ class LeagueStore {
   // every look until it succeeds, not only at the next change of a count: counts that go back
   // after a restart would make clients take old data for new.
   void SaveState();
-  Look LookAt(int league, LeagueSnapshot& next, bool& counted);
-  // The manifest's count for data with this fingerprint, taken into the state.
-  bool TakePublishedCount(int league, std::uint64_t fingerprint, bool& counted);
-  bool Take(int league, const std::string& path, const std::string& bytes, LeagueSnapshot& next,
-            bool& counted);
-  void NoteUnreadable(int league, const std::string& path, const FileReadResult& read);
+  Look LookAt(int league, LeagueSnapshot& next);
+  // The manifest's count for data with this fingerprint, taken into the state; the failure
+  // says why it is not taken.
+  Outcome<void> TakePublishedCount(int league, std::uint64_t fingerprint);
+  // True when the league's answer in `next` is a new one.
+  bool Take(int league, const std::string& path, const std::string& bytes, LeagueSnapshot& next);
+  void NoteUnreadable(int league, const std::string& path, const Failure& read);
 
   const std::string seasonDir_;
   const std::string stateFile_;

@@ -19,28 +19,37 @@ struct Listener::Accepting {
   net::steady_timer pause;  // after a failed accept
 };
 
-Listener::Listener(IoPool& pool, const tcp::endpoint& endpoint, const ServiceContext& context)
-    : context_(context) {
+Listener::Listener(IoPool& pool, const ServiceContext& context) : pool_(pool), context_(context) {}
+
+Outcome<void> Listener::Listen(const tcp::endpoint& endpoint) {
+  boost::system::error_code ec;
   if (endpoint.port() != 0) {
     // A socket without SO_REUSEPORT cannot share the port: a second instance started on it by
     // mistake is refused, instead of silently taking half of the connections.
-    tcp::acceptor probe(pool.main());
-    probe.open(endpoint.protocol());
-    probe.set_option(net::socket_base::reuse_address(true));
-    probe.bind(endpoint);
+    tcp::acceptor probe(pool_.main());
+    probe.open(endpoint.protocol(), ec);
+    if (!ec) probe.set_option(net::socket_base::reuse_address(true), ec);
+    if (!ec) probe.bind(endpoint, ec);
+    if (ec) return Fail(ec.message());
   }
   tcp::endpoint at = endpoint;
-  for (std::size_t i = 0; i < pool.size(); ++i) {
-    auto accepting = std::make_unique<Accepting>(pool.at(i));
+  for (std::size_t i = 0; i < pool_.size(); ++i) {
+    auto accepting = std::make_unique<Accepting>(pool_.at(i));
     tcp::acceptor& acceptor = accepting->acceptor;
-    acceptor.open(at.protocol());
-    acceptor.set_option(net::socket_base::reuse_address(true));
-    acceptor.set_option(ReusePort(true));
-    acceptor.bind(at);
-    acceptor.listen(net::socket_base::max_listen_connections);
-    at = acceptor.local_endpoint();  // with port 0, the others take the port the first got
+    acceptor.open(at.protocol(), ec);
+    if (!ec) acceptor.set_option(net::socket_base::reuse_address(true), ec);
+    if (!ec) acceptor.set_option(ReusePort(true), ec);
+    if (!ec) acceptor.bind(at, ec);
+    if (!ec) acceptor.listen(net::socket_base::max_listen_connections, ec);
+    // With port 0, the others take the port the first got.
+    if (!ec) at = acceptor.local_endpoint(ec);
+    if (ec) {
+      accepting_.clear();
+      return Fail(ec.message());
+    }
     accepting_.push_back(std::move(accepting));
   }
+  return {};
 }
 
 Listener::~Listener() = default;

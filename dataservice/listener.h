@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/outcome.h"
 #include "http_session.h"
 #include "io_pool.h"
 
@@ -15,10 +16,11 @@ namespace zak::dataservice {
 
 class Listener {
  public:
-  // Binds and listens at once; throws boost::system::system_error when that fails.
-  Listener(IoPool& pool, const boost::asio::ip::tcp::endpoint& endpoint,
-           const ServiceContext& context);
+  Listener(IoPool& pool, const ServiceContext& context);
   ~Listener();
+
+  // Binds and listens on every serving thread; the failure is the system's reason.
+  Outcome<void> Listen(const boost::asio::ip::tcp::endpoint& endpoint);
 
   boost::asio::ip::tcp::endpoint LocalEndpoint() const;
   void Start();
@@ -31,6 +33,7 @@ class Listener {
   struct Accepting;
   void Accept(Accepting& accepting);
 
+  IoPool& pool_;
   const ServiceContext& context_;
   std::vector<std::unique_ptr<Accepting>> accepting_;
   long connectionLimit_ = 0;

@@ -14,6 +14,7 @@
 
 #include "access_log.h"
 #include "answers.h"
+#include "core/outcome.h"
 #include "io_pool.h"
 #include "league_store.h"
 #include "listener.h"
@@ -28,6 +29,8 @@
 
 namespace net = boost::asio;
 using namespace zak::dataservice;
+using zak::Fail;
+using zak::Outcome;
 
 namespace {
 
@@ -41,18 +44,18 @@ void RaiseOpenFileLimit() {
 }
 
 // The metrics' own address; never the public one.
-std::string StartMetrics(std::optional<MetricsServer>& metrics, net::io_context& io,
-                         const ServiceOptions& options, const net::ip::tcp::endpoint& served,
-                         const LeagueStore& store) {
-  const auto at = ParseHostPort(options.metrics);
+Outcome<void> StartMetrics(std::optional<MetricsServer>& metrics, net::io_context& io,
+                           const ServiceOptions& options, const net::ip::tcp::endpoint& served,
+                           const LeagueStore& store) {
+  const Outcome<HostPort> at = ParseHostPort(options.metrics);
   boost::system::error_code ec;
   const net::ip::address address = net::ip::make_address(at ? at->address : "", ec);
-  if (!at || ec) return "no IP address and port";
-  if (at->port == served.port()) return "the metrics are never served on the public port";
-  try {
-    metrics.emplace(io, net::ip::tcp::endpoint(address, at->port), store);
-  } catch (const boost::system::system_error& e) {
-    return "cannot listen: " + e.code().message();
+  if (!at || ec) return Fail("no IP address and port");
+  if (at->port == served.port()) return Fail("the metrics are never served on the public port");
+  metrics.emplace(io, store);
+  if (const Outcome<void> listening = metrics->Listen({address, at->port}); !listening) {
+    metrics.reset();
+    return Fail("cannot listen: " + listening.message());
   }
   metrics->Start();
   return {};
@@ -67,8 +70,8 @@ int Serve(const ServiceOptions& options) {
   }
   RaiseOpenFileLimit();
   LeagueStore store(options.seasonDir, options.stateFile);
-  if (const std::string error = store.Start(); !error.empty()) {
-    std::cerr << "zak-dataservice: " << error << "\n";
+  if (const Outcome<void> started = store.Start(); !started) {
+    std::cerr << "zak-dataservice: " << started.message() << "\n";
     return 1;
   }
   FixedAnswers fixed;  // made once the port is known: the download address may name it
@@ -81,15 +84,13 @@ int Serve(const ServiceOptions& options) {
   store.OnPublished([&pool](std::shared_ptr<const LeagueSnapshot> leagues) {
     pool.OnEachThread([leagues] { SetThreadLeagues(leagues); });
   });
-  std::optional<Listener> listener;
-  try {
-    listener.emplace(pool, net::ip::tcp::endpoint(address, options.port), context);
-  } catch (const boost::system::system_error& e) {
+  Listener listener(pool, context);
+  if (const Outcome<void> listening = listener.Listen({address, options.port}); !listening) {
     std::cerr << "zak-dataservice: cannot listen on " << options.bind << ":" << options.port << ": "
-              << e.code().message() << "\n";
+              << listening.message() << "\n";
     return 1;
   }
-  const auto local = listener->LocalEndpoint();
+  const auto local = listener.LocalEndpoint();
   fixed = MakeFixedAnswers(WithPublicHost(options, local.port()), WebPictures());
   std::string status = StatusText(*store.Current());  // touched by the watch's thread only
   SeasonWatch watch(store, std::chrono::seconds(options.checkIntervalSeconds), [&] {
@@ -103,9 +104,10 @@ int Serve(const ServiceOptions& options) {
   LoopWatchdog watchdog(pool.all(), watchdogInterval / 4, NotifyWatchdog);
   std::optional<MetricsServer> metrics;
   if (!options.metrics.empty()) {
-    const std::string problem = StartMetrics(metrics, io, options, local, store);
-    if (!problem.empty()) {
-      std::cerr << "zak-dataservice: --metrics " << options.metrics << ": " << problem << "\n";
+    const Outcome<void> started = StartMetrics(metrics, io, options, local, store);
+    if (!started) {
+      std::cerr << "zak-dataservice: --metrics " << options.metrics << ": " << started.message()
+                << "\n";
       return 1;
     }
   }
@@ -113,14 +115,14 @@ int Serve(const ServiceOptions& options) {
   // Answers under way still go out (each within the client time-out); then run() returns.
   stop.async_wait([&](boost::system::error_code ec, int) {
     if (ec) return;
-    listener->Stop();
+    listener.Stop();
     if (metrics) metrics->Stop();
     watch.Stop();
     watchdog.Stop();
     sessions.StopAll(pool);
     pool.Release();
   });
-  listener->Start();
+  listener.Start();
   // Tests and scripts wait for this line; with --port 0 it tells the port.
   std::printf("listening on %s:%u\n", local.address().to_string().c_str(), local.port());
   std::fflush(stdout);
@@ -145,22 +147,22 @@ int Serve(const ServiceOptions& options) {
 // The publishing step: 0 when the manifest was written, 1 when it was refused, 2 on bad
 // arguments.
 int RunPublish(const std::vector<std::string>& args) {
-  const ParsedPublishOptions parsed = ParsePublishOptions(args);
-  if (std::holds_alternative<PublishHelp>(parsed)) {
+  const Outcome<std::optional<PublishOptions>> parsed = ParsePublishOptions(args);
+  if (!parsed) {
+    std::cerr << "zak-dataservice publish: " << parsed.message() << "\n\n" << PublishUsageText();
+    return 2;
+  }
+  if (!*parsed) {
     std::cout << PublishUsageText();
     return 0;
   }
-  if (const auto* error = std::get_if<std::string>(&parsed)) {
-    std::cerr << "zak-dataservice publish: " << *error << "\n\n" << PublishUsageText();
-    return 2;
-  }
-  const PublishResult result = Publish(std::get<PublishOptions>(parsed));
-  for (const std::string& line : result.lines) std::cout << line << "\n";
-  if (!result.error.empty()) {
-    std::cerr << "zak-dataservice publish: " << result.error
+  const Outcome<std::vector<std::string>> published = Publish(**parsed);
+  if (!published) {
+    std::cerr << "zak-dataservice publish: " << published.message()
               << "\nnothing published; the manifest stays as it was\n";
     return 1;
   }
+  for (const std::string& line : *published) std::cout << line << "\n";
   return 0;
 }
 
@@ -172,15 +174,15 @@ int main(int argc, char** argv) {
   if (argc > 1 && std::string_view(argv[1]) == "publish") {
     return RunPublish(std::vector<std::string>(argv + 2, argv + argc));
   }
-  const ParsedOptions parsed =
+  const Outcome<std::optional<ServiceOptions>> parsed =
       ParseOptions(std::vector<std::string>(argv + 1, argv + argc), DefaultOptions());
-  if (std::holds_alternative<HelpRequested>(parsed)) {
+  if (!parsed) {
+    std::cerr << "zak-dataservice: " << parsed.message() << "\n\n" << UsageText();
+    return 2;
+  }
+  if (!*parsed) {
     std::cout << UsageText();
     return 0;
   }
-  if (const auto* error = std::get_if<OptionError>(&parsed)) {
-    std::cerr << "zak-dataservice: " << error->message << "\n\n" << UsageText();
-    return 2;
-  }
-  return Serve(std::get<ServiceOptions>(parsed));
+  return Serve(**parsed);
 }

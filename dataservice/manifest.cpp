@@ -15,13 +15,14 @@ std::string FormatManifest(const ServiceState& manifest) {
          FormatState(manifest);
 }
 
-std::optional<ServiceState> NextManifest(const ServiceState& previous,
-                                         const DataFingerprints& now) {
+Outcome<ServiceState> NextManifest(const ServiceState& previous, const DataFingerprints& now) {
   ServiceState next = previous;
   for (int league = 0; league < kLeagueCount; ++league) {
     LeagueState& entry = next[league];
     if (!now[league] || (entry.count != 0 && entry.fingerprint == *now[league])) continue;
-    if (entry.count == std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+    if (entry.count == std::numeric_limits<std::int32_t>::max()) {
+      return Fail("an update count has reached its highest value");
+    }
     ++entry.count;
     entry.fingerprint = *now[league];
   }

@@ -26,9 +26,9 @@ using DataFingerprints = std::array<std::optional<std::uint64_t>, kLeagueCount>;
 
 // The manifest after publishing: a league whose data differ from `previous` (or that is new)
 // gets the next count, an unchanged league keeps its line, and a league without a file keeps its
-// line too, so its count goes on from there when the file comes back. Nothing when a changed
+// line too, so its count goes on from there when the file comes back. Fails when a changed
 // league's count is already the highest 32-bit number: no further count can be given.
-std::optional<ServiceState> NextManifest(const ServiceState& previous, const DataFingerprints& now);
+Outcome<ServiceState> NextManifest(const ServiceState& previous, const DataFingerprints& now);
 
 // Whether an instance that has served `served` may serve `published`: the same data under the
 // same count, or a higher count. A lower count, or the same count for other data, would let a

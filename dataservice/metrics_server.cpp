@@ -51,13 +51,17 @@ class MetricsSession : public std::enable_shared_from_this<MetricsSession> {
 
 }  // namespace
 
-MetricsServer::MetricsServer(net::io_context& context, const tcp::endpoint& endpoint,
-                             const LeagueStore& store)
-    : acceptor_(context), pause_(context), store_(store) {
-  acceptor_.open(endpoint.protocol());
-  acceptor_.set_option(net::socket_base::reuse_address(true));
-  acceptor_.bind(endpoint);
-  acceptor_.listen();
+MetricsServer::MetricsServer(net::io_context& context, const LeagueStore& store)
+    : acceptor_(context), pause_(context), store_(store) {}
+
+Outcome<void> MetricsServer::Listen(const tcp::endpoint& endpoint) {
+  boost::system::error_code ec;
+  acceptor_.open(endpoint.protocol(), ec);
+  if (!ec) acceptor_.set_option(net::socket_base::reuse_address(true), ec);
+  if (!ec) acceptor_.bind(endpoint, ec);
+  if (!ec) acceptor_.listen(net::socket_base::max_listen_connections, ec);
+  if (ec) return Fail(ec.message());
+  return {};
 }
 
 void MetricsServer::Start() { Accept(); }

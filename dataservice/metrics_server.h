@@ -6,15 +6,17 @@
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/steady_timer.hpp>
 
+#include "core/outcome.h"
 #include "league_store.h"
 
 namespace zak::dataservice {
 
 class MetricsServer {
  public:
-  // Binds and listens at once; throws boost::system::system_error when that fails.
-  MetricsServer(boost::asio::io_context& context, const boost::asio::ip::tcp::endpoint& endpoint,
-                const LeagueStore& store);
+  MetricsServer(boost::asio::io_context& context, const LeagueStore& store);
+
+  // Binds and listens; the failure is the system's reason.
+  Outcome<void> Listen(const boost::asio::ip::tcp::endpoint& endpoint);
 
   boost::asio::ip::tcp::endpoint LocalEndpoint() const { return acceptor_.local_endpoint(); }
   void Start();

@@ -83,7 +83,7 @@ const std::map<std::string, Setter>& Setters() {
       {"--history", Text(&ServiceOptions::history)},
       {"--history-file",
        [](ServiceOptions& o, const std::string& path) {
-         const auto text = ReadFile(path);
+         const Outcome<std::string> text = ReadFile(path);
          if (!text) return "cannot read \"" + path + "\"";
          o.history = WithoutCarriageReturns(*text);
          return std::string();
@@ -98,7 +98,7 @@ const std::map<std::string, Setter>& Setters() {
        }},
       {"--metrics",
        [](ServiceOptions& o, const std::string& value) {
-         if (!ParseHostPort(value)) return "\"" + value + "\" is no ADDRESS:PORT";
+         if (const Outcome<HostPort> at = ParseHostPort(value); !at) return at.message();
          o.metrics = value;
          return std::string();
        }},
@@ -108,13 +108,13 @@ const std::map<std::string, Setter>& Setters() {
 
 }  // namespace
 
-std::optional<HostPort> ParseHostPort(const std::string& text) {
+Outcome<HostPort> ParseHostPort(const std::string& text) {
   const std::size_t colon = text.rfind(':');
-  if (colon == std::string::npos || colon == 0) return std::nullopt;
+  if (colon == std::string::npos || colon == 0) return Fail("\"" + text + "\" is no ADDRESS:PORT");
   std::string address = text.substr(0, colon);
   if (address.front() == '[' && address.back() == ']') address = address.substr(1, colon - 2);
   const auto port = Bounded(text.substr(colon + 1), 0, 65535);
-  if (!port || address.empty()) return std::nullopt;
+  if (!port || address.empty()) return Fail("\"" + text + "\" is no ADDRESS:PORT");
   return HostPort{address, static_cast<std::uint16_t>(*port)};
 }
 
@@ -129,7 +129,8 @@ CommandLineSyntax ServiceSyntax(std::set<std::string> withValue) {
           ""};
 }
 
-ParsedOptions ParseOptions(const std::vector<std::string>& args, const ServiceOptions& defaults) {
+Outcome<std::optional<ServiceOptions>> ParseOptions(const std::vector<std::string>& args,
+                                                    const ServiceOptions& defaults) {
   ServiceOptions options = defaults;
   std::set<std::string> names;
   for (const auto& [name, setter] : Setters()) names.insert(name);
@@ -138,23 +139,23 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args, const ServiceOp
   CommandLineReader reader(args, syntax);
   for (;;) {
     const Outcome<std::optional<CommandLineOption>> next = reader.Next();
-    if (!next) return OptionError{next.message()};
+    if (!next) return next.failure();
     if (!*next) break;
     const CommandLineOption& option = **next;
-    if (!option.value) return HelpRequested{};
+    if (!option.value) return std::optional<ServiceOptions>();
     if (std::string problem = Setters().at(option.name)(options, *option.value); !problem.empty()) {
-      return OptionError{option.name + ": " + problem};
+      return Fail(option.name + ": " + problem);
     }
   }
   if (options.publicHost.empty() && IsWildcard(options.bind)) {
-    return OptionError{"--bind " + options.bind +
-                       " listens on every address: --public-host HOST[:PORT] must tell the one "
-                       "users reach the service at"};
+    return Fail("--bind " + options.bind +
+                " listens on every address: --public-host HOST[:PORT] must tell the one users "
+                "reach the service at");
   }
   if (options.threads == 0) {
     options.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   }
-  return options;
+  return std::optional<ServiceOptions>(std::move(options));
 }
 
 ServiceOptions DefaultOptions() {

@@ -5,10 +5,10 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "core/command_line.h"
+#include "core/outcome.h"
 
 namespace zak::dataservice {
 
@@ -32,25 +32,21 @@ struct ServiceOptions {
   std::string metrics;
 };
 
-// The address and port of "ADDRESS:PORT" ("[::1]:9814" for IPv6); nullopt when it is none.
+// The address and port of "ADDRESS:PORT" ("[::1]:9814" for IPv6).
 struct HostPort {
   std::string address;
   std::uint16_t port = 0;
 };
-std::optional<HostPort> ParseHostPort(const std::string& text);
-
-struct HelpRequested {};
-struct OptionError {
-  std::string message;
-};
-using ParsedOptions = std::variant<ServiceOptions, HelpRequested, OptionError>;
+Outcome<HostPort> ParseHostPort(const std::string& text);
 
 // The grammar of the service's and publish's command lines: `withValue` and "--help" (or "-h"),
 // which ends the reading; an option may come again, its last value counts.
 CommandLineSyntax ServiceSyntax(std::set<std::string> withValue);
 
-// `defaults` supplies the values of options that are not given.
-ParsedOptions ParseOptions(const std::vector<std::string>& args, const ServiceOptions& defaults);
+// `defaults` supplies the values of options that are not given. Nothing: --help was asked for;
+// the failure tells the first wrong option.
+Outcome<std::optional<ServiceOptions>> ParseOptions(const std::vector<std::string>& args,
+                                                    const ServiceOptions& defaults);
 
 // The defaults: the season folder that came with the program (installed, or the source tree's
 // when run from a build), state under XDG_STATE_HOME (or ~/.local/state), the program's texts.

@@ -16,20 +16,21 @@ namespace zak::dataservice {
 namespace {
 
 // The previous manifest; without one the counts of `stateFile`, or none.
-std::variant<ServiceState, std::string> PreviousCounts(const PublishOptions& options) {
+Outcome<ServiceState> PreviousCounts(const PublishOptions& options) {
   const std::string path = ManifestPath(options.seasonDir);
-  const FileReadResult read = ReadRegularFile(path);
-  if (read.file) {
-    if (auto manifest = ParseState(read.file->bytes)) return *manifest;
-    return "the manifest \"" + path +
-           "\" is damaged; remove it and publish again with --state of an instance that served "
-           "the folder";
+  const Outcome<FileRead> read = ReadRegularFile(path);
+  if (read) {
+    Outcome<ServiceState> manifest = ParseState(read->bytes);
+    if (manifest) return manifest;
+    return Fail("the manifest \"" + path +
+                "\" is damaged; remove it and publish again with --state of an instance that "
+                "served the folder");
   }
-  if (!read.missing) return "cannot read the manifest \"" + path + "\" (" + read.error + ")";
+  if (read.failure().kind != kFileMissing) {
+    return Fail("cannot read the manifest \"" + path + "\" (" + read.message() + ")");
+  }
   if (options.stateFile.empty()) return ServiceState{};
-  const StateReadResult state = ReadStateFile(options.stateFile);
-  if (!state.error.empty()) return state.error;
-  return state.state;
+  return ReadStateFile(options.stateFile);
 }
 
 std::string Lines(const std::vector<std::string>& lines) {
@@ -41,26 +42,24 @@ std::string Lines(const std::vector<std::string>& lines) {
 struct LeagueCheck {
   std::optional<std::uint64_t> fingerprint;  // nothing: no file
   int matches = 0;
-  std::string error;
 };
 
-LeagueCheck Refused(std::string why) { return {std::nullopt, 0, std::move(why)}; }
-
-LeagueCheck CheckLeague(const std::string& seasonDir, int league) {
+// A league file that cannot be read, has errors or no matches refuses the publishing.
+Outcome<LeagueCheck> CheckLeague(const std::string& seasonDir, int league) {
   const std::string path = SeasonFilePath(seasonDir, league);
-  const FileReadResult read = ReadRegularFile(path);
-  if (!read.file) {
-    if (read.missing) return {};
-    return Refused("\"" + path + "\" cannot be read (" + read.error + ")");
+  const Outcome<FileRead> read = ReadRegularFile(path);
+  if (!read) {
+    if (read.failure().kind == kFileMissing) return LeagueCheck{};
+    return Fail("\"" + path + "\" cannot be read (" + read.message() + ")");
   }
   auto data = std::make_unique<MatchData>();
-  const Outcome<int> season = ReadSeasonText(read.file->bytes, path, *data, league);
+  const Outcome<int> season = ReadSeasonText(read->bytes, path, *data, league);
   if (!season) {
-    return Refused(Lines(ProblemsToTell(Split(season.message(), "\n"), path)) + "\"" + path +
-                   "\" has errors");
+    return Fail(Lines(ProblemsToTell(Split(season.message(), "\n"), path)) + "\"" + path +
+                "\" has errors");
   }
-  if (*season == 0) return Refused("\"" + path + "\" has no matches");
-  return {Fingerprint(LeagueDataBytes(*data, league)), *season, ""};
+  if (*season == 0) return Fail("\"" + path + "\" has no matches");
+  return LeagueCheck{Fingerprint(LeagueDataBytes(*data, league)), *season};
 }
 
 std::string LeagueLine(int league, int matches, const LeagueState& before,
@@ -74,59 +73,47 @@ std::string LeagueLine(int league, int matches, const LeagueState& before,
 
 }  // namespace
 
-ParsedPublishOptions ParsePublishOptions(const std::vector<std::string>& args) {
+Outcome<std::optional<PublishOptions>> ParsePublishOptions(const std::vector<std::string>& args) {
   const auto given = ReadCommandLine(args, ServiceSyntax({"--season", "--state"}));
-  if (!given) return given.message();
+  if (!given) return given.failure();
   PublishOptions options;
   for (const CommandLineOption& option : *given) {
-    if (!option.value) return PublishHelp{};
+    if (!option.value) return std::optional<PublishOptions>();
     (option.name == "--season" ? options.seasonDir : options.stateFile) = *option.value;
   }
-  if (options.seasonDir.empty()) return std::string("--season is required");
-  return options;
+  if (options.seasonDir.empty()) return Fail("--season is required");
+  return std::optional<PublishOptions>(std::move(options));
 }
 
-PublishResult Publish(const PublishOptions& options) {
-  PublishResult result;
-  auto previous = PreviousCounts(options);
-  if (auto* error = std::get_if<std::string>(&previous)) {
-    result.error = *error;
-    return result;
-  }
-  const ServiceState& before = std::get<ServiceState>(previous);
+Outcome<std::vector<std::string>> Publish(const PublishOptions& options) {
+  const Outcome<ServiceState> previous = PreviousCounts(options);
+  if (!previous) return previous.failure();
+  const ServiceState& before = *previous;
   DataFingerprints now{};
   std::array<int, kLeagueCount> matches{};
   for (int league = 0; league < kLeagueCount; ++league) {
-    LeagueCheck check = CheckLeague(options.seasonDir, league);
-    if (!check.error.empty()) {
-      result.error = check.error;
-      return result;
-    }
-    now[league] = check.fingerprint;
-    matches[league] = check.matches;
+    const Outcome<LeagueCheck> check = CheckLeague(options.seasonDir, league);
+    if (!check) return check.failure();
+    now[league] = check->fingerprint;
+    matches[league] = check->matches;
   }
   if (std::all_of(now.begin(), now.end(), [](const auto& f) { return !f; })) {
-    result.error = "no league file (league-<index>.tsv) in \"" + options.seasonDir + "\"";
-    return result;
+    return Fail("no league file (league-<index>.tsv) in \"" + options.seasonDir + "\"");
   }
-  const auto next = NextManifest(before, now);
-  if (!next) {
-    result.error = "an update count has reached its highest value";
-    return result;
-  }
+  const Outcome<ServiceState> next = NextManifest(before, now);
+  if (!next) return next.failure();
+  std::vector<std::string> lines;
   for (int league = 0; league < kLeagueCount; ++league) {
     if (now[league]) {
-      result.lines.push_back(LeagueLine(league, matches[league], before[league], (*next)[league]));
+      lines.push_back(LeagueLine(league, matches[league], before[league], (*next)[league]));
     }
   }
   const std::string path = ManifestPath(options.seasonDir);
-  if (const std::string error = WriteTextAtomically(path, FormatManifest(*next)); !error.empty()) {
-    result.lines.clear();
-    result.error = error;
-    return result;
+  if (const Outcome<void> written = WriteTextAtomically(path, FormatManifest(*next)); !written) {
+    return written.failure();
   }
-  result.lines.push_back("manifest written: " + path);
-  return result;
+  lines.push_back("manifest written: " + path);
+  return lines;
 }
 
 std::string PublishUsageText() {

@@ -3,9 +3,11 @@
 // data changed and replaces the folder's manifest atomically. A bad file publishes nothing.
 #pragma once
 
+#include <optional>
 #include <string>
-#include <variant>
 #include <vector>
+
+#include "core/outcome.h"
 
 namespace zak::dataservice {
 
@@ -16,18 +18,13 @@ struct PublishOptions {
   std::string stateFile;
 };
 
-struct PublishHelp {};
-using ParsedPublishOptions = std::variant<PublishOptions, PublishHelp, std::string>;
+// The arguments after "publish". Nothing: --help was asked for; the failure tells what is wrong
+// with them.
+Outcome<std::optional<PublishOptions>> ParsePublishOptions(const std::vector<std::string>& args);
 
-// The arguments after "publish"; a text tells what is wrong with them.
-ParsedPublishOptions ParsePublishOptions(const std::vector<std::string>& args);
-
-struct PublishResult {
-  std::vector<std::string> lines;  // one per league with a file, then the manifest's path
-  std::string error;               // why the manifest stays as it was; empty on success
-};
-
-PublishResult Publish(const PublishOptions& options);
+// One line per league with a file, then the manifest's path; the failure says why the manifest
+// stays as it was.
+Outcome<std::vector<std::string>> Publish(const PublishOptions& options);
 
 std::string PublishUsageText();
 

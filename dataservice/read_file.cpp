@@ -36,44 +36,39 @@ bool ReadAll(int fd, std::string& bytes) {
   }
 }
 
+// Reads the open file; the caller closes it.
+Outcome<FileRead> ReadOpen(int fd) {
+  struct stat before {};
+  if (::fstat(fd, &before) != 0) return Fail(std::strerror(errno));
+  if (!S_ISREG(before.st_mode)) return Fail("no regular file");
+  if (before.st_size > kLargestFile) return Fail("larger than 16 MiB");
+  FileRead file;
+  file.bytes.reserve(static_cast<std::size_t>(before.st_size));
+  struct stat after {};
+  if (!ReadAll(fd, file.bytes) || ::fstat(fd, &after) != 0) return Fail(std::strerror(errno));
+  file.stamp = StampOf(before);
+  file.changedWhileRead = !(StampOf(after) == file.stamp);
+  return file;
+}
+
 }  // namespace
 
-FileReadResult ReadRegularFile(const std::string& path) {
-  FileReadResult result;
+Outcome<FileRead> ReadRegularFile(const std::string& path) {
   // Non-blocking: opening a FIFO without a writer would otherwise wait for one.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
-    result.missing = errno == ENOENT;
-    result.error = std::strerror(errno);
-    return result;
+    const int error = errno;
+    return Fail(std::strerror(error), error == ENOENT ? kFileMissing : 0);
   }
-  struct stat before {};
-  if (::fstat(fd, &before) != 0) {
-    result.error = std::strerror(errno);
-  } else if (!S_ISREG(before.st_mode)) {
-    result.error = "no regular file";
-  } else if (before.st_size > kLargestFile) {
-    result.error = "larger than 16 MiB";
-  } else {
-    FileRead file;
-    file.bytes.reserve(static_cast<std::size_t>(before.st_size));
-    struct stat after {};
-    if (!ReadAll(fd, file.bytes) || ::fstat(fd, &after) != 0) {
-      result.error = std::strerror(errno);
-    } else {
-      file.stamp = StampOf(before);
-      file.changedWhileRead = !(StampOf(after) == file.stamp);
-      result.file = std::move(file);
-    }
-  }
+  Outcome<FileRead> read = ReadOpen(fd);
   ::close(fd);
-  return result;
+  return read;
 }
 
-std::optional<std::string> ReadFile(const std::string& path) {
-  FileReadResult read = ReadRegularFile(path);
-  if (!read.file) return std::nullopt;
-  return std::move(read.file->bytes);
+Outcome<std::string> ReadFile(const std::string& path) {
+  Outcome<FileRead> read = ReadRegularFile(path);
+  if (!read) return read.failure();
+  return std::move(read->bytes);
 }
 
 }  // namespace zak::dataservice

@@ -4,8 +4,9 @@
 #include <sys/types.h>
 
 #include <cstdint>
-#include <optional>
 #include <string>
+
+#include "core/outcome.h"
 
 namespace zak::dataservice {
 
@@ -25,17 +26,15 @@ struct FileRead {
   bool changedWhileRead = false;  // the stamp after reading differs from the one before
 };
 
-struct FileReadResult {
-  std::optional<FileRead> file;
-  bool missing = false;  // no such file: not an error for a league without data
-  std::string error;     // why the file could not be read, when it exists
-};
+// The kind of a failed read that callers tell apart: no such file is not an error for a league
+// without data; any other failure (kind 0) says why an existing file could not be read.
+constexpr int kFileMissing = 1;
 
 // Only regular files are read (a folder, a FIFO or a device is an error, found without
 // waiting), and only up to 16 MiB.
-FileReadResult ReadRegularFile(const std::string& path);
+Outcome<FileRead> ReadRegularFile(const std::string& path);
 
-// The file's bytes (an empty file gives an empty text); nothing when it cannot be read.
-std::optional<std::string> ReadFile(const std::string& path);
+// The file's bytes (an empty file gives an empty text).
+Outcome<std::string> ReadFile(const std::string& path);
 
 }  // namespace zak::dataservice

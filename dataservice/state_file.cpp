@@ -51,57 +51,50 @@ std::string FormatState(const ServiceState& state) {
   return text;
 }
 
-std::optional<ServiceState> ParseState(std::string_view text) {
+Outcome<ServiceState> ParseState(std::string_view text) {
   ServiceState state{};
   std::array<bool, kLeagueCount> seen{};
   for (const std::string& line : Split(text, "\n")) {
     if (Trim(line).empty() || line.starts_with("#")) continue;
     const auto fields = Split(line, "\t");
-    if (fields.size() != 3) return std::nullopt;
+    if (fields.size() != 3) return Fail("a line without three fields: " + line);
     const auto league = ParseInt32(fields[0]);
     const auto count = ParseInt32(fields[1]);
     const auto fingerprint = ParseHex64(fields[2]);
     if (!league || *league < 0 || *league >= kLeagueCount || seen[*league] || !count ||
         *count < 1 || !fingerprint) {
-      return std::nullopt;
+      return Fail("a malformed line: " + line);
     }
     seen[*league] = true;
     state[*league] = {*count, *fingerprint};
   }
   // Only a league that has had data gets written, so a file without one is a damaged file
   // (cut off, or emptied by a full disk), never a fresh start.
-  if (std::find(seen.begin(), seen.end(), true) == seen.end()) return std::nullopt;
+  if (std::find(seen.begin(), seen.end(), true) == seen.end()) return Fail("no league listed");
   return state;
 }
 
-StateReadResult ReadStateFile(const std::string& path) {
-  StateReadResult result;
+Outcome<ServiceState> ReadStateFile(const std::string& path) {
   std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return result;
-  const auto text = ReadFile(path);
-  if (!text) {
-    result.error = "cannot read the state file \"" + path + "\"";
-    return result;
-  }
-  if (const auto state = ParseState(*text)) {
-    result.state = *state;
-  } else {
-    result.error = "the state file \"" + path + "\" is damaged";
-  }
-  return result;
+  if (!std::filesystem::exists(path, ec)) return ServiceState{};
+  const Outcome<std::string> text = ReadFile(path);
+  if (!text) return Fail("cannot read the state file \"" + path + "\"");
+  Outcome<ServiceState> state = ParseState(*text);
+  if (!state) return Fail("the state file \"" + path + "\" is damaged");
+  return state;
 }
 
-std::string WriteStateFile(const std::string& path, const ServiceState& state) {
+Outcome<void> WriteStateFile(const std::string& path, const ServiceState& state) {
   return WriteTextAtomically(path, FormatState(state));
 }
 
-std::string WriteTextAtomically(const std::string& path, const std::string& text) {
+Outcome<void> WriteTextAtomically(const std::string& path, const std::string& text) {
   const std::filesystem::path target(path);
   std::error_code ec;
   if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ec);
   const std::string temporary = path + ".tmp" + std::to_string(::getpid());
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return SystemError("cannot create", temporary);
+  if (fd < 0) return Fail(SystemError("cannot create", temporary));
   std::size_t written = 0;
   while (written < text.size()) {
     const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
@@ -114,12 +107,12 @@ std::string WriteTextAtomically(const std::string& path, const std::string& text
   ::close(fd);
   if (!complete) {
     ::unlink(temporary.c_str());
-    return problem;
+    return Fail(problem);
   }
   if (::rename(temporary.c_str(), path.c_str()) != 0) {
     const std::string error = SystemError("cannot replace", path);
     ::unlink(temporary.c_str());
-    return error;
+    return Fail(error);
   }
   SyncFolder(target.has_parent_path() ? target.parent_path().string() : ".");
   return {};

@@ -5,11 +5,11 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/catalogue.h"
+#include "core/outcome.h"
 
 namespace zak::dataservice {
 
@@ -21,22 +21,19 @@ struct LeagueState {
 using ServiceState = std::array<LeagueState, kLeagueCount>;
 
 std::string FormatState(const ServiceState& state);
-// Nothing when a line is malformed, a league appears twice or is out of range, or no league
-// is listed.
-std::optional<ServiceState> ParseState(std::string_view text);
+// Fails when a line is malformed, a league appears twice or is out of range, or no league is
+// listed.
+Outcome<ServiceState> ParseState(std::string_view text);
 
-struct StateReadResult {
-  ServiceState state{};
-  std::string error;  // empty: read, or the file does not exist yet
-};
-StateReadResult ReadStateFile(const std::string& path);
+// No file yet gives no counts (a fresh start).
+Outcome<ServiceState> ReadStateFile(const std::string& path);
 
 // Writes a sibling temporary file, flushes it to disk and renames it over `path`, so a reader
-// sees either the old or the new counts. Creates the folder. Returns an error text or "".
-std::string WriteStateFile(const std::string& path, const ServiceState& state);
+// sees either the old or the new counts. Creates the folder.
+Outcome<void> WriteStateFile(const std::string& path, const ServiceState& state);
 
 // The same for any text: a reader of `path` sees the whole old text or the whole new one, never
 // a mixture, and the rename itself is flushed to the folder.
-std::string WriteTextAtomically(const std::string& path, const std::string& text);
+Outcome<void> WriteTextAtomically(const std::string& path, const std::string& text);
 
 }  // namespace zak::dataservice

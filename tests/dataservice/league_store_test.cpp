@@ -46,7 +46,7 @@ class Store : public ::testing::Test {
 
 TEST_F(Store, ServesEachSeasonFileWithItsCount) {
   LeagueStore store(season_.string(), state_, 0ms);
-  ASSERT_EQ(store.Start(), "");
+  ASSERT_TRUE(store.Start().ok());
   for (int league = 0; league < kLeagueCount; ++league) {
     auto data = std::make_unique<MatchData>();
     const bool present =
@@ -59,7 +59,7 @@ TEST_F(Store, ServesEachSeasonFileWithItsCount) {
 TEST_F(Store, OnlyAChangeOfTheServedDataRaisesTheCount) {
   std::filesystem::remove(SeasonFilePath(season_.string(), 3));
   LeagueStore store(season_.string(), state_, 0ms);
-  ASSERT_EQ(store.Start(), "");
+  ASSERT_TRUE(store.Start().ok());
   Write(3, kHeader + kMatch);
   store.Refresh();
   EXPECT_EQ(Plain(store, 3), "1|2208142030|Bayern München|VfL Wolfsburg|2|1<>1");
@@ -70,8 +70,8 @@ TEST_F(Store, OnlyAChangeOfTheServedDataRaisesTheCount) {
   Write(3, kHeader + "1\t22.08.14 20:30\tBayern München\tVfL Wolfsburg\t\t\n");
   store.Refresh();
   EXPECT_EQ(Plain(store, 3), "1|2208142030|Bayern München|VfL Wolfsburg||<>2");
-  EXPECT_EQ(ReadStateFile(state_).state[3].count, 2);
-  EXPECT_EQ(ReadStateFile(state_).state[0].count, 1);
+  EXPECT_EQ(ReadStateFile(state_).value()[3].count, 2);
+  EXPECT_EQ(ReadStateFile(state_).value()[0].count, 1);
   // A reader still holding the old answers keeps them intact.
   EXPECT_EQ((*before)[3].count, 1);
 }
@@ -79,7 +79,7 @@ TEST_F(Store, OnlyAChangeOfTheServedDataRaisesTheCount) {
 TEST_F(Store, BrokenEmptyOrVanishedFilesKeepTheLastAnswer) {
   std::filesystem::remove(SeasonFilePath(season_.string(), 4));
   LeagueStore store(season_.string(), state_, 0ms);
-  ASSERT_EQ(store.Start(), "");
+  ASSERT_TRUE(store.Start().ok());
   const std::string served = Plain(store, 0);
   Write(0, kHeader + kMatch + "2\tkaputt\n");
   store.Refresh();
@@ -96,18 +96,18 @@ TEST_F(Store, BrokenEmptyOrVanishedFilesKeepTheLastAnswer) {
 TEST_F(Store, CountsContinueFromTheStateFile) {
   {
     LeagueStore store(season_.string(), state_, 0ms);
-    ASSERT_EQ(store.Start(), "");
+    ASSERT_TRUE(store.Start().ok());
     Write(1, kHeader + kMatch);
     store.Refresh();
   }
   LeagueStore again(season_.string(), state_, 0ms);
-  ASSERT_EQ(again.Start(), "");
+  ASSERT_TRUE(again.Start().ok());
   EXPECT_EQ((*again.Current())[0].count, 1);
   EXPECT_EQ((*again.Current())[1].count, 2);
   EXPECT_TRUE(Plain(again, 1).ends_with("<>2"));
 
   std::ofstream(state_) << "0\tx\t0\n";
-  EXPECT_NE(LeagueStore(season_.string(), state_, 0ms).Start(), "");
+  EXPECT_FALSE(LeagueStore(season_.string(), state_, 0ms).Start().ok());
 }
 
 // A failed write of the counts is tried again at the next look, though no count changes: a
@@ -117,11 +117,11 @@ TEST_F(Store, CountsNotSavedAreSavedAtTheNextLook) {
   std::ofstream(blocked) << "";  // a file where the state file's folder belongs: writes fail
   const std::string state = (blocked / "counts.tsv").string();
   LeagueStore store(season_.string(), state, 0ms);
-  ASSERT_EQ(store.Start(), "");
+  ASSERT_TRUE(store.Start().ok());
   ASSERT_EQ((*store.Current())[0].count, 1);
   std::filesystem::remove(blocked);
   store.Refresh();
-  EXPECT_EQ(ReadStateFile(state).state[0].count, 1);
+  EXPECT_EQ(ReadStateFile(state).value()[0].count, 1);
 }
 
 // A file that has just changed may still be being written: it is taken only once it has stood

@@ -43,7 +43,7 @@ class Manifest : public ::testing::Test {
   fs::path LeagueFile(int league) const { return SeasonFilePath(season_.string(), league); }
   fs::path ManifestFile() const { return ManifestPath(season_.string()); }
   void Write(int league, const std::string& text) { ReplaceFile(LeagueFile(league), text); }
-  PublishResult PublishNow(const std::string& state = "") {
+  Outcome<std::vector<std::string>> PublishNow(const std::string& state = "") {
     return Publish({season_.string(), state});
   }
   ServiceState Published() const { return ParseState(FileBytes(ManifestFile())).value(); }
@@ -61,27 +61,27 @@ class Manifest : public ::testing::Test {
 };
 
 TEST_F(Manifest, PublishingRaisesTheCountsOfChangedLeaguesOnly) {
-  PublishResult first = PublishNow();
-  ASSERT_EQ(first.error, "");
-  EXPECT_EQ(first.lines.front(), "league 0: 306 matches, update count 1 (new)");
-  EXPECT_EQ(first.lines.back(), "manifest written: " + ManifestFile().string());
+  const Outcome<std::vector<std::string>> first = PublishNow();
+  ASSERT_TRUE(first.ok());
+  EXPECT_EQ(first->front(), "league 0: 306 matches, update count 1 (new)");
+  EXPECT_EQ(first->back(), "manifest written: " + ManifestFile().string());
   for (int league = 0; league < kLeagueCount; ++league) EXPECT_EQ(Published()[league].count, 1);
 
   Write(0, OneMatch(2));
   Write(3, FileBytes(LeagueFile(3)) + "\n\n");  // other bytes, the same matches
-  const PublishResult second = PublishNow();
-  ASSERT_EQ(second.error, "");
-  EXPECT_EQ(second.lines[0], "league 0: 1 matches, update count 2 (raised from 1)");
-  EXPECT_EQ(second.lines[3], "league 3: 306 matches, update count 1 (unchanged)");
+  const Outcome<std::vector<std::string>> second = PublishNow();
+  ASSERT_TRUE(second.ok());
+  EXPECT_EQ((*second)[0], "league 0: 1 matches, update count 2 (raised from 1)");
+  EXPECT_EQ((*second)[3], "league 3: 306 matches, update count 1 (unchanged)");
   EXPECT_EQ(Published()[0].count, 2);
   EXPECT_EQ(Published()[3].count, 1);
 
   // A league whose file is gone keeps its line, and goes on from it when the file is back.
   fs::remove(LeagueFile(5));
-  ASSERT_EQ(PublishNow().error, "");
+  ASSERT_TRUE(PublishNow().ok());
   EXPECT_EQ(Published()[5].count, 1);
   Write(5, OneMatch(4));
-  ASSERT_EQ(PublishNow().error, "");
+  ASSERT_TRUE(PublishNow().ok());
   EXPECT_EQ(Published()[5].count, 2);
   EXPECT_EQ(Published()[0].count, 2);
 }
@@ -123,18 +123,20 @@ TEST_F(Manifest, ABadFolderIsRefusedAndTheManifestStaysAsItWas) {
     SCOPED_TRACE(bad.name);
     TemporaryFolder folder;
     const fs::path season = CopySeason(folder.path());
-    ASSERT_EQ(Publish({season.string(), ""}).error, "");
+    ASSERT_TRUE(Publish({season.string(), ""}).ok());
     // A change of its own folder that must not be published with the bad file.
     ReplaceFile(SeasonFilePath(season.string(), 0), OneMatch(3));
     bad.make(season);
     const std::string before = FileBytes(ManifestPath(season.string()));
-    const PublishResult result = Publish({season.string(), ""});
-    EXPECT_NE(result.error.find(bad.told), std::string::npos) << result.error;
-    EXPECT_TRUE(result.lines.empty());
+    const Outcome<std::vector<std::string>> result = Publish({season.string(), ""});
+    ASSERT_FALSE(result.ok());
+    EXPECT_NE(result.message().find(bad.told), std::string::npos) << result.message();
     EXPECT_EQ(FileBytes(ManifestPath(season.string())), before);
   }
   TemporaryFolder empty;
-  EXPECT_NE(Publish({empty.path().string(), ""}).error.find("no league file"), std::string::npos);
+  const Outcome<std::vector<std::string>> none = Publish({empty.path().string(), ""});
+  ASSERT_FALSE(none.ok());
+  EXPECT_NE(none.message().find("no league file"), std::string::npos);
   EXPECT_FALSE(fs::exists(ManifestPath(empty.path().string())));
 }
 
@@ -146,28 +148,28 @@ TEST_F(Manifest, TheFirstManifestGoesOnFromTheCountsOfAStateFile) {
   ServiceState state{};
   state[0] = {7, Fingerprint(LeagueDataBytes(*data, 0))};  // served as the files are now
   state[1] = {4, 1};                                       // served with other data
-  ASSERT_EQ(WriteStateFile(state_, state), "");
-  ASSERT_EQ(PublishNow(state_).error, "");
+  ASSERT_TRUE(WriteStateFile(state_, state).ok());
+  ASSERT_TRUE(PublishNow(state_).ok());
   EXPECT_EQ(Published()[0], state[0]);
   EXPECT_EQ(Published()[1].count, 5);
   EXPECT_EQ(Published()[2].count, 1);
   // From then on the manifest is the record.
   state[1].count = 100;
-  ASSERT_EQ(WriteStateFile(state_, state), "");
-  ASSERT_EQ(PublishNow(state_).error, "");
+  ASSERT_TRUE(WriteStateFile(state_, state).ok());
+  ASSERT_TRUE(PublishNow(state_).ok());
   EXPECT_EQ(Published()[1].count, 5);
   std::ofstream(state_) << "kaputt\n";
   fs::remove(ManifestFile());
-  EXPECT_NE(PublishNow(state_).error.find("is damaged"), std::string::npos);
+  EXPECT_NE(PublishNow(state_).message().find("is damaged"), std::string::npos);
   EXPECT_FALSE(fs::exists(ManifestFile()));
 }
 
 TEST_F(Manifest, TheManifestIsReplacedWholeByARename) {
-  ASSERT_EQ(PublishNow().error, "");
+  ASSERT_TRUE(PublishNow().ok());
   const std::string first = FileBytes(ManifestFile());
   std::ifstream reader(ManifestFile(), std::ios::binary);  // opened before the publishing
   Write(1, OneMatch(0));
-  ASSERT_EQ(PublishNow().error, "");
+  ASSERT_TRUE(PublishNow().ok());
   const std::string seenByReader{std::istreambuf_iterator<char>(reader), {}};
   EXPECT_EQ(seenByReader, first);
   EXPECT_NE(FileBytes(ManifestFile()), first);
@@ -179,50 +181,50 @@ TEST(NextManifest, ACountAtItsHighestIsNotReused) {
   constexpr std::int32_t kHighest = std::numeric_limits<std::int32_t>::max();
   ServiceState previous{};
   previous[0] = {kHighest, 1};
-  EXPECT_EQ(NextManifest(previous, {std::uint64_t{1}}), previous);
-  EXPECT_EQ(NextManifest(previous, {std::uint64_t{2}}), std::nullopt);
+  EXPECT_EQ(NextManifest(previous, {std::uint64_t{1}}).value(), previous);
+  EXPECT_FALSE(NextManifest(previous, {std::uint64_t{2}}).ok());
 }
 
 TEST_F(Manifest, EveryStoreServesTheManifestCountsByteForByte) {
-  ASSERT_EQ(PublishNow().error, "");
+  ASSERT_TRUE(PublishNow().ok());
   Write(0, OneMatch(2));
-  ASSERT_EQ(PublishNow().error, "");
+  ASSERT_TRUE(PublishNow().ok());
   LeagueStore one(season_.string(), state_, 0ms);
   LeagueStore other(season_.string(), (folder_.path() / "other.tsv").string(), 0ms);
-  ASSERT_EQ(one.Start(), "");
-  ASSERT_EQ(other.Start(), "");
+  ASSERT_TRUE(one.Start().ok());
+  ASSERT_TRUE(other.Start().ok());
   EXPECT_EQ(Plain(one, 0), "1|2208142030|Bayern München|VfL Wolfsburg|2|1<>2");
   for (int league = 0; league < kLeagueCount; ++league) {
     EXPECT_EQ(*(*one.Current())[league].bytes, *(*other.Current())[league].bytes) << league;
     EXPECT_TRUE((*one.Current())[league].published);
   }
-  EXPECT_EQ(ReadStateFile(state_).state, Published());
+  EXPECT_EQ(ReadStateFile(state_).value(), Published());
 }
 
 TEST_F(Manifest, DataNewerThanTheManifestWaitForThePublishing) {
-  ASSERT_EQ(PublishNow().error, "");
+  ASSERT_TRUE(PublishNow().ok());
   LeagueStore store(season_.string(), state_, 0ms);
-  ASSERT_EQ(store.Start(), "");
+  ASSERT_TRUE(store.Start().ok());
   const std::string served = Plain(store, 0);
   Write(0, OneMatch(2));
   store.Refresh();
   EXPECT_EQ(Plain(store, 0), served);
-  ASSERT_EQ(PublishNow().error, "");
+  ASSERT_TRUE(PublishNow().ok());
   store.Refresh();
   EXPECT_EQ(Plain(store, 0), "1|2208142030|Bayern München|VfL Wolfsburg|2|1<>2");
 }
 
 TEST_F(Manifest, AManifestNewerThanTheDataWaitsForTheirFile) {
-  ASSERT_EQ(PublishNow().error, "");
+  ASSERT_TRUE(PublishNow().ok());
   LeagueStore store(season_.string(), state_, 0ms);
-  ASSERT_EQ(store.Start(), "");
+  ASSERT_TRUE(store.Start().ok());
   const std::string served = Plain(store, 0);
   // The publisher's folder, synchronised manifest first.
   const fs::path publisher = CopySeason(folder_.path() / "publisher");
   fs::copy_file(ManifestFile(), ManifestPath(publisher.string()));
   std::ofstream(SeasonFilePath(publisher.string(), 0)) << OneMatch(2);
   std::ofstream(SeasonFilePath(publisher.string(), 1)) << OneMatch(0);
-  ASSERT_EQ(Publish({publisher.string(), ""}).error, "");
+  ASSERT_TRUE(Publish({publisher.string(), ""}).ok());
   ReplaceFile(ManifestFile(), FileBytes(ManifestPath(publisher.string())));
   store.Refresh();
   EXPECT_EQ(Plain(store, 0), served);
@@ -235,13 +237,13 @@ TEST_F(Manifest, AManifestNewerThanTheDataWaitsForTheirFile) {
 }
 
 TEST_F(Manifest, ACountNeverGoesBack) {
-  ASSERT_EQ(PublishNow().error, "");
+  ASSERT_TRUE(PublishNow().ok());
   const std::string firstData = FileBytes(LeagueFile(0));
   const std::string firstManifest = FileBytes(ManifestFile());
   Write(0, OneMatch(2));
-  ASSERT_EQ(PublishNow().error, "");
+  ASSERT_TRUE(PublishNow().ok());
   LeagueStore store(season_.string(), state_, 0ms);
-  ASSERT_EQ(store.Start(), "");
+  ASSERT_TRUE(store.Start().ok());
   const std::string served = Plain(store, 0);
 
   // An older publication put back whole: data and count belong together, but are older.
@@ -252,28 +254,28 @@ TEST_F(Manifest, ACountNeverGoesBack) {
   // Published again from scratch: count 2 now stands for other data.
   Write(0, OneMatch(5));
   fs::remove(ManifestFile());
-  ASSERT_EQ(PublishNow().error, "");
+  ASSERT_TRUE(PublishNow().ok());
   Write(0, OneMatch(6));
-  ASSERT_EQ(PublishNow().error, "");
+  ASSERT_TRUE(PublishNow().ok());
   ASSERT_EQ(Published()[0].count, 2);
   store.Refresh();
   EXPECT_EQ(Plain(store, 0), served);
   // And a restarted instance remembers what it served.
   LeagueStore restarted(season_.string(), state_, 0ms);
-  ASSERT_EQ(restarted.Start(), "");
+  ASSERT_TRUE(restarted.Start().ok());
   EXPECT_EQ(Count(restarted, 0), 0);
   EXPECT_EQ(Count(restarted, 1), 1);
   // Publishing with that instance's counts goes on above them.
   fs::remove(ManifestFile());
-  ASSERT_EQ(PublishNow(state_).error, "");
+  ASSERT_TRUE(PublishNow(state_).ok());
   restarted.Refresh();
   EXPECT_EQ(Plain(restarted, 0), "1|2208142030|Bayern München|VfL Wolfsburg|6|1<>3");
 }
 
 TEST_F(Manifest, AManifestGoneOrDamagedKeepsItsCounts) {
-  ASSERT_EQ(PublishNow().error, "");
+  ASSERT_TRUE(PublishNow().ok());
   LeagueStore store(season_.string(), state_, 0ms);
-  ASSERT_EQ(store.Start(), "");
+  ASSERT_TRUE(store.Start().ok());
   const std::string served = Plain(store, 0);
   fs::remove(ManifestFile());
   Write(0, OneMatch(2));
@@ -289,7 +291,7 @@ TEST_F(Manifest, AManifestGoneOrDamagedKeepsItsCounts) {
 
   // Unreadable from the start: nothing is served rather than counts of the instance's own.
   LeagueStore fresh(season_.string(), (folder_.path() / "fresh.tsv").string(), 0ms);
-  ASSERT_EQ(fresh.Start(), "");
+  ASSERT_TRUE(fresh.Start().ok());
   for (int league = 0; league < kLeagueCount; ++league) EXPECT_EQ(Count(fresh, league), 0);
 }
 
@@ -297,17 +299,17 @@ TEST_F(Manifest, AManifestGoneOrDamagedKeepsItsCounts) {
 // that never had one count as published, and every later change was refused until a restart.
 TEST_F(Manifest, AFolderUnreadableForAMomentTakesTheNextChange) {
   LeagueStore store(season_.string(), state_, 0ms);
-  ASSERT_EQ(store.Start(), "");
+  ASSERT_TRUE(store.Start().ok());
   const std::string served = Plain(store, 0);
   Write(0, OneMatch(2));
   fs::permissions(season_, fs::perms::none);
   const bool root = geteuid() == 0;  // root reads through mode 000: an ordinary user looks
   ASSERT_TRUE(!root || seteuid(65534) == 0);
-  const FileReadResult manifest = ReadRegularFile(ManifestFile());
+  const Outcome<FileRead> manifest = ReadRegularFile(ManifestFile());
   EXPECT_TRUE(store.Refresh());  // to be looked at again soon
   ASSERT_TRUE(!root || seteuid(0) == 0);
   fs::permissions(season_, fs::perms::owner_all);
-  EXPECT_FALSE(manifest.missing || manifest.file) << manifest.error;
+  EXPECT_TRUE(!manifest && manifest.failure().kind != kFileMissing);
   EXPECT_EQ(Plain(store, 0), served);
   EXPECT_FALSE(store.Refresh());
   EXPECT_EQ(Plain(store, 0), "1|2208142030|Bayern München|VfL Wolfsburg|2|1<>2");

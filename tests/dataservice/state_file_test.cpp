@@ -17,7 +17,7 @@ TEST(StateFile, RoundTripKeepsOnlyLeaguesWithData) {
   state[7] = {2147483647, 1};
   const std::string text = FormatState(state);
   EXPECT_EQ(text, "# league\tcount\tfingerprint\n0\t3\tfedcba9876543210\n7\t2147483647\t1\n");
-  EXPECT_EQ(ParseState(text), state);
+  EXPECT_EQ(ParseState(text).value(), state);
 }
 
 TEST(StateFile, DamagedTextIsRejected) {
@@ -31,22 +31,22 @@ TEST(StateFile, DamagedTextIsRejected) {
 TEST(StateFile, WriteReplacesTheFileAndLeavesNoTemporary) {
   TemporaryFolder folder;
   const std::string path = (folder.path() / "deep" / "counts.tsv").string();
-  EXPECT_TRUE(ReadStateFile(path).error.empty());  // none yet: a fresh start
+  EXPECT_EQ(ReadStateFile(path).value(), ServiceState{});  // none yet: a fresh start
   ServiceState state{};
   state[2] = {5, 42};
-  ASSERT_EQ(WriteStateFile(path, state), "");
+  ASSERT_TRUE(WriteStateFile(path, state).ok());
   state[2].count = 6;
-  ASSERT_EQ(WriteStateFile(path, state), "");
-  EXPECT_EQ(ReadStateFile(path).state, state);
+  ASSERT_TRUE(WriteStateFile(path, state).ok());
+  EXPECT_EQ(ReadStateFile(path).value(), state);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path() / "deep"), {}), 1);
 
   // Only a league with data is ever written: an empty file was cut off, and counts read from it
   // would start again at 1.
   std::ofstream(path).close();
-  EXPECT_NE(ReadStateFile(path).error, "");
+  EXPECT_FALSE(ReadStateFile(path).ok());
   std::ofstream(path) << "kaputt\n";
-  EXPECT_NE(ReadStateFile(path).error, "");
-  EXPECT_NE(WriteStateFile((folder.path() / "deep" / "counts.tsv" / "x").string(), state), "");
+  EXPECT_FALSE(ReadStateFile(path).ok());
+  EXPECT_FALSE(WriteStateFile((folder.path() / "deep" / "counts.tsv" / "x").string(), state).ok());
 }
 
 }  // namespace

@@ -144,17 +144,29 @@ int Serve(const ServiceOptions& options) {
   return 0;
 }
 
+// The exit status when the command line says not to run: 2 after naming a wrong option, with the
+// usage, and 0 after printing the usage that --help asked for. Nothing when the options are good.
+template <typename Options>
+std::optional<int> StatusBeforeRunning(const Outcome<std::optional<Options>>& parsed,
+                                       std::string_view program, const std::string& usage) {
+  if (!parsed) {
+    std::cerr << program << ": " << parsed.message() << "\n\n" << usage;
+    return 2;
+  }
+  if (!*parsed) {
+    std::cout << usage;
+    return 0;
+  }
+  return std::nullopt;
+}
+
 // The publishing step: 0 when the manifest was written, 1 when it was refused, 2 on bad
 // arguments.
 int RunPublish(const std::vector<std::string>& args) {
   const Outcome<std::optional<PublishOptions>> parsed = ParsePublishOptions(args);
-  if (!parsed) {
-    std::cerr << "zak-dataservice publish: " << parsed.message() << "\n\n" << PublishUsageText();
-    return 2;
-  }
-  if (!*parsed) {
-    std::cout << PublishUsageText();
-    return 0;
+  if (const std::optional<int> status =
+          StatusBeforeRunning(parsed, "zak-dataservice publish", PublishUsageText())) {
+    return *status;
   }
   const Outcome<std::vector<std::string>> published = Publish(**parsed);
   if (!published) {
@@ -176,13 +188,9 @@ int main(int argc, char** argv) {
   }
   const Outcome<std::optional<ServiceOptions>> parsed =
       ParseOptions(std::vector<std::string>(argv + 1, argv + argc), DefaultOptions());
-  if (!parsed) {
-    std::cerr << "zak-dataservice: " << parsed.message() << "\n\n" << UsageText();
-    return 2;
-  }
-  if (!*parsed) {
-    std::cout << UsageText();
-    return 0;
+  if (const std::optional<int> status =
+          StatusBeforeRunning(parsed, "zak-dataservice", UsageText())) {
+    return *status;
   }
   return Serve(**parsed);
 }
